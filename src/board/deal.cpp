@@ -1,0 +1,16 @@
+#include "deal.h"
+
+namespace lumera {
+
+void DealBoard(Board& board, std::int32_t colourCount, Random& random)
+{
+    for (int x = 0; x < Board::kSize; ++x) {
+        for (int y = 0; y < Board::kSize; ++y) {
+            // A negative count draws over the whole 32-bit range, so the +1 wraps.
+            const auto drawn = static_cast<std::uint32_t>(random.draw(colourCount));
+            board.set(x, y, static_cast<CellCode>(drawn + 1u));
+        }
+    }
+}
+
+} // namespace lumera

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "game_error.h"
+
+namespace lumera {
+
+// A file name as the game spells it (Windows-1251, "\" between folders)
+// turned into a path of this platform.
+std::filesystem::path gamePath(std::string_view cp1251Name);
+
+// The name completed against the working folder, as error messages show it.
+std::string fullPathText(const std::filesystem::path& name);
+
+// The system's text for an errno value, without trailing blanks, control
+// characters and periods.
+std::string systemErrorText(int errorNumber);
+
+GameError cannotOpenFile(const std::filesystem::path& name, int errorNumber);
+GameError cannotCreateFile(const std::filesystem::path& name, int errorNumber);
+
+struct WholeFile {
+    std::string bytes;
+    bool tooLarge = false; // the file holds more than the limit; `bytes` is then empty
+};
+
+// Reads the whole file, but never more than `limit` bytes into memory.
+// Throws "Cannot open file ..." when it cannot be opened, "Stream read error"
+// when reading fails.
+WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit);
+
+// Replaces the file's content with exactly `bytes`. The bytes go to a new
+// file in the same folder that is then renamed over the old one, so a write
+// that fails half way (a full disk) leaves the old file whole. A file that is
+// read-only (no write permission at all, even for root) or a folder that
+// cannot be written fails with "Cannot create file ..."; a failed write with
+// "Stream write error".
+void replaceFile(const std::filesystem::path& name, std::string_view bytes);
+
+} // namespace lumera

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumera {
+
+// The hidden text through which the game reads and writes every text file as
+// a list of lines. The content is bytes in which every line break is CR LF.
+class LineBuffer {
+public:
+    // Files above this size are refused with "Text exceeds memo capacity",
+    // so that no file can exhaust memory.
+    static constexpr std::size_t kCapacity = 64u * 1024u * 1024u;
+    // A line reads as at most this many characters.
+    static constexpr std::size_t kLineReadLimit = 4096;
+
+    // Replaces the content with the file's text: CR LF, lone CR and lone LF
+    // all become CR LF, and the text ends at its first NUL byte. On failure
+    // the content stays as it was.
+    void load(const std::filesystem::path& name);
+
+    // Line k (from 0) without its break, cut to kLineReadLimit characters;
+    // the empty text for any k outside the content.
+    std::string readLine(std::ptrdiff_t k) const;
+
+    void clear();
+
+    // Adds `line` as the new last line. After a last line that has no break
+    // the break goes before it, so the content still ends without one.
+    void append(std::string_view line);
+
+    // Writes exactly the content, no byte added or changed.
+    void save(const std::filesystem::path& name) const;
+
+    std::size_t lineCount() const { return lineStarts_.size(); }
+    const std::string& text() const { return text_; }
+
+    // The content that loading these bytes gives (exposed for tests and fuzzing).
+    static std::string normalisedText(std::string_view bytes);
+
+private:
+    void indexLines();
+
+    std::string text_;
+    std::vector<std::size_t> lineStarts_;
+};
+
+} // namespace lumera

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "game_error.h"
+#include "line_buffer.h"
+#include "temp_folder.h"
+#include "working_folder.h"
+
+namespace lumera {
+namespace {
+
+using testing::TempFolder;
+
+std::vector<std::string> linesOf(const LineBuffer& buffer)
+{
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < buffer.lineCount(); ++k) lines.push_back(buffer.readLine(static_cast<std::ptrdiff_t>(k)));
+    return lines;
+}
+
+struct LoadCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class LineBufferLoad : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LineBufferLoad, SplitsIntoLines)
+{
+    const TempFolder folder;
+    LineBuffer buffer;
+    buffer.load(folder.write("file.txt", GetParam().bytes));
+    EXPECT_EQ(linesOf(buffer), GetParam().lines);
+    EXPECT_EQ(buffer.readLine(static_cast<std::ptrdiff_t>(GetParam().lines.size())), "");
+}
+
+using namespace std::string_literals;
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, LineBufferLoad,
+    ::testing::Values(LoadCase{"CrLfEnded", "5\r\n7\r\n", {"5", "7"}},
+                      LoadCase{"NoFinalBreak", "5\r\n7", {"5", "7"}},
+                      LoadCase{"LoneLfs", "5\n\n7", {"5", "", "7"}},
+                      LoadCase{"Empty", "", {}},
+                      LoadCase{"OnlyBreak", "\r\n", {""}},
+                      LoadCase{"MixedBreaks", "a\rb\nc\r\n", {"a", "b", "c"}},
+                      LoadCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+                      LoadCase{"CrCrLfIsTwoBreaks", "a\r\r\nb", {"a", "", "b"}},
+                      LoadCase{"NulInSecondLine", "ab\ncd\0ef\ngh"s, {"ab", "cd"}},
+                      LoadCase{"NulFirst", "\0abc"s, {}},
+                      LoadCase{"HighBytesKept", "\xCE\xF7\xEA\xE8=\r\n", {"\xCE\xF7\xEA\xE8="}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(LineBuffer, ReadsAtMost4096CharactersOfALine)
+{
+    const TempFolder folder;
+    const std::string longLine(5000, 'z');
+    LineBuffer buffer;
+    buffer.load(folder.write("long.txt", longLine + "\r\nnext"));
+    EXPECT_EQ(buffer.readLine(0), longLine.substr(0, 4096));
+    EXPECT_EQ(buffer.readLine(1), "next");
+    EXPECT_EQ(buffer.readLine(-1), "");
+    EXPECT_EQ(buffer.readLine(1'000'000), "");
+}
+
+TEST(LineBuffer, ClearAndAppendsSaveExactlyTheseBytes)
+{
+    const TempFolder folder;
+    LineBuffer buffer;
+    buffer.load(folder.write("old.txt", "left\r\nover"));
+    buffer.clear();
+    EXPECT_EQ(buffer.lineCount(), 0u);
+    buffer.append("1");
+    buffer.append("0");
+    buffer.save(folder / "data.ini");
+    EXPECT_EQ(testing::readBytes(folder / "data.ini"), "1\r\n0\r\n");
+}
+
+TEST(LineBuffer, AppendAfterALastLineWithoutBreakPutsTheBreakFirst)
+{
+    const TempFolder folder;
+    LineBuffer buffer;
+    buffer.load(folder.write("a.txt", "a"));
+    buffer.append("b");
+    EXPECT_EQ(buffer.text(), "a\r\nb");
+    EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(LineBuffer, SavesTheNormalisedTextOfALoad)
+{
+    const TempFolder folder;
+    LineBuffer buffer;
+    buffer.load(folder.write("in.txt", "a\nb\rc"));
+    buffer.save(folder / "out.txt");
+    EXPECT_EQ(testing::readBytes(folder / "out.txt"), "a\r\nb\r\nc");
+}
+
+TEST(LineBuffer, MissingFileNamesItsFullPathAndKeepsTheContent)
+{
+    const TempFolder folder;
+    const testing::WorkingFolder inside(folder.path());
+    LineBuffer buffer;
+    buffer.load(folder.write("kept.txt", "kept"));
+    try {
+        buffer.load("history.txt");
+        FAIL();
+    } catch (const GameError& error) {
+        EXPECT_EQ(error.message(),
+                  "Cannot open file \"" + (folder / "history.txt").string() + "\". No such file or directory");
+    }
+    EXPECT_EQ(buffer.readLine(0), "kept");
+}
+
+TEST(LineBuffer, AFolderCannotBeOpenedAsAFile)
+{
+    const TempFolder folder;
+    std::filesystem::create_directory(folder / "map");
+    LineBuffer buffer;
+    try {
+        buffer.load(folder / "map");
+        FAIL();
+    } catch (const GameError& error) {
+        EXPECT_EQ(error.message(), "Cannot open file \"" + (folder / "map").string() + "\". Is a directory");
+    }
+}
+
+TEST(LineBuffer, RefusesAFileBeyondItsCapacityAndKeepsTheContent)
+{
+    const TempFolder folder;
+    LineBuffer buffer;
+    buffer.load(folder.write("kept.txt", "kept"));
+    const auto huge = folder / "huge.txt";
+    const int fd = ::open(huge.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(LineBuffer::kCapacity) + 1), 0); // sparse: no disk used
+    ::close(fd);
+    EXPECT_THROW(
+        {
+            try {
+                buffer.load(huge);
+            } catch (const GameError& error) {
+                EXPECT_STREQ(error.what(), "Text exceeds memo capacity");
+                throw;
+            }
+        },
+        GameError);
+    EXPECT_EQ(buffer.readLine(0), "kept");
+}
+
+TEST(LineBuffer, EmptyPipeReadsAsEmptyTextInsteadOfHanging)
+{
+    const TempFolder folder;
+    const auto pipe = folder / "config.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    LineBuffer buffer;
+    buffer.load(pipe);
+    EXPECT_EQ(buffer.lineCount(), 0u);
+}
+
+} // namespace
+} // namespace lumera

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "bmp_bytes.h"
+#include "game_error.h"
+#include "picture_loader.h"
+#include "pixel_check.h"
+#include "temp_folder.h"
+
+namespace lumera {
+namespace {
+
+using testing::BmpLayout;
+using testing::TempFolder;
+
+// Three columns, two rows; every pixel a different colour, none of them
+// pure white, two of them almost white.
+const std::vector<Colour> kPixels = {rgb(255, 0, 0),     rgb(0, 200, 0), rgb(0, 0, 255),
+                                     rgb(255, 255, 254), rgb(1, 2, 3),   rgb(254, 255, 255)};
+
+std::string errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const GameError& error) {
+        return error.message();
+    }
+    return "(no error)";
+}
+
+std::string layoutName(const ::testing::TestParamInfo<BmpLayout>& info)
+{
+    static const char* const kNames[] = {"Rgb24BottomUp", "Rgb24TopDown", "Rgb32", "Palette8", "Rle8"};
+    return kNames[static_cast<int>(info.param)];
+}
+
+class PictureLayouts : public ::testing::TestWithParam<BmpLayout> {};
+
+TEST_P(PictureLayouts, DecodeToTheirPixels)
+{
+    const TempFolder folder;
+    const auto file = folder.write("pic/1.bmp", testing::bmpFile(3, 2, kPixels, GetParam()));
+    const Surface picture = loadPicture(file);
+    ASSERT_EQ(picture.width(), 3);
+    ASSERT_EQ(picture.height(), 2);
+    EXPECT_TRUE(testing::pixelsMatch(picture, [](int x, int y) { return kPixels[static_cast<std::size_t>(y * 3 + x)]; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, PictureLayouts,
+                         ::testing::Values(BmpLayout::Rgb24BottomUp, BmpLayout::Rgb24TopDown, BmpLayout::Rgb32,
+                                           BmpLayout::Palette8, BmpLayout::Rle8),
+                         layoutName);
+
+struct Outcome {
+    const char* name;
+    const char* fileName;
+    std::function<std::string()> bytes; // nothing written when it returns "<none>"
+    const char* error;                  // "" for success
+};
+
+void PrintTo(const Outcome& c, std::ostream* os) { *os << c.name; }
+
+class PictureOutcomes : public ::testing::TestWithParam<Outcome> {};
+
+TEST_P(PictureOutcomes, GiveThePlayersMessage)
+{
+    const TempFolder folder;
+    const auto file = folder / GetParam().fileName;
+    if (const std::string bytes = GetParam().bytes(); bytes != "<none>") folder.write(GetParam().fileName, bytes);
+    std::string expected = GetParam().error;
+    const std::string placeholder = "%path";
+    if (const auto at = expected.find(placeholder); at != std::string::npos)
+        expected.replace(at, placeholder.size(), file.string());
+    EXPECT_EQ(errorOf([&] { loadPicture(file); }), expected.empty() ? "(no error)" : expected);
+}
+
+const auto valid = [] { return testing::bmpFile(3, 2, kPixels, BmpLayout::Rgb24BottomUp); };
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PictureOutcomes,
+    ::testing::Values(
+        Outcome{"UpperCaseExtension", "1.BMP", valid, ""},
+        Outcome{"OtherExtension", "1.png", valid, "Unknown picture file extension (.png)"},
+        Outcome{"NoExtension", "picture", valid, "Unknown picture file extension (.)"},
+        Outcome{"DotOnlyInTheFolder", "pic.d/1", valid, "Unknown picture file extension (.)"},
+        Outcome{"Missing", "2.bmp", [] { return std::string("<none>"); },
+                "Cannot open file \"%path\". No such file or directory"},
+        Outcome{"OneByte", "1.bmp", [] { return std::string("B"); }, "Stream read error"},
+        Outcome{"ThirteenBytes", "1.bmp", [] { return valid().substr(0, 13); }, "Stream read error"},
+        Outcome{"HeaderOnlyFourteen", "1.bmp", [] { return valid().substr(0, 14); }, "Bitmap image is not valid"},
+        Outcome{"WrongSignature", "1.bmp", [] { return "XM" + valid().substr(2); }, "Bitmap image is not valid"},
+        Outcome{"NotABitmapAtAll", "1.bmp", [] { return std::string("BMP pictures are not text files"); },
+                "Bitmap image is not valid"},
+        Outcome{"GiantHeaderSize", "1.bmp", [] { return testing::bmpHeaderOnly(100000, 100000, 64); },
+                "Bitmap image is not valid"},
+        Outcome{"NegativeWidth", "1.bmp", [] { return testing::bmpHeaderOnly(-16, 16, 64); },
+                "Bitmap image is not valid"},
+        Outcome{"ZeroHeight", "1.bmp", [] { return testing::bmpHeaderOnly(16, 0, 64); }, "Bitmap image is not valid"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PictureLoader, EmptyFileIsAnEmptyPicture)
+{
+    const TempFolder folder;
+    const Surface picture = loadPicture(folder.write("1.bmp", ""));
+    EXPECT_EQ(picture.width(), 0);
+    EXPECT_EQ(picture.height(), 0);
+}
+
+TEST(PictureLoader, TruncatedPixelsNeverCrash)
+{
+    const std::string whole = testing::bmpFile(16, 16, std::vector<Colour>(256, rgb(9, 8, 7)), BmpLayout::Rgb24BottomUp);
+    for (std::size_t size = 14; size < whole.size(); size += 37) {
+        try {
+            const Surface picture = decodePicture(whole.substr(0, size));
+            EXPECT_LE(picture.width(), 16);
+            EXPECT_LE(picture.height(), 16);
+        } catch (const GameError& error) {
+            EXPECT_STREQ(error.what(), "Bitmap image is not valid") << size;
+        }
+    }
+}
+
+} // namespace
+} // namespace lumera
