@@ -2,6 +2,8 @@
 
 #include "app_title.h"
 #include "font_faces.h"
+#include "main_window.h"
+#include "message_box_error_display.h"
 
 int main(int argc, char* argv[])
 {
@@ -9,5 +11,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(lumera::applicationTitle());
     QApplication::setApplicationDisplayName(lumera::applicationTitle());
     lumera::installFaceSubstitutions();
-    return 0;
+
+    lumera::MessageBoxErrorDisplay errors;
+    lumera::MainWindow window(errors);
+    window.create();
+    window.show();
+    return QApplication::exec();
 }

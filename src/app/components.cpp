@@ -1,0 +1,88 @@
+#include "components.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "game_error.h"
+
+namespace lumera {
+
+void Panel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void Panel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void Panel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+PictureView::PictureView(QWidget* parent, PictureComponent& picture) : QWidget(parent), picture_(picture)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (picture_.hasPicture()) painter.drawImage(0, 0, picture_.bitmap().image());
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (onPress_) onPress_(event->button(), event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+MapListBox::MapListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setUniformItemSizes(true);
+}
+
+void MapListBox::addName(const QString& name)
+{
+    auto* item = new QListWidgetItem(name, this);
+    item->setSizeHint(QSize(0, kItemHeight));
+}
+
+int MapListBox::selectedIndex() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void MapListBox::setSelectedIndex(int index)
+{
+    if (index == selectedIndex()) return;
+    if (index < 0 || index >= count()) {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+        return;
+    }
+    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+QString MapListBox::itemText(int k) const
+{
+    if (k < 0 || k >= count()) throw GameError("List index out of bounds (" + std::to_string(k) + ")");
+    return item(k)->text();
+}
+
+void MapListBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        // Pressing below the last item keeps the selection as it is.
+        if (itemAt(event->position().toPoint())) QListWidget::mousePressEvent(event);
+    }
+    event->accept();
+    if (onPress_) onPress_(event->button(), event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void MapListBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+} // namespace lumera

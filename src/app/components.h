@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QFrame>
+#include <QListWidget>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "picture_component.h"
+
+namespace lumera {
+
+using PressHandler = std::function<void(Qt::MouseButton, int x, int y)>;
+
+// A panel that takes the presses on its own area: they never fall through
+// to the board beneath it.
+class Panel : public QFrame {
+public:
+    explicit Panel(QWidget* parent) : QFrame(parent) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A visible picture component: shows its picture unscaled at its top left
+// corner, clipped to its size, and reports presses.
+class PictureView : public QWidget {
+public:
+    PictureView(QWidget* parent, PictureComponent& picture);
+    void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    PictureComponent& picture_;
+    PressHandler onPress_;
+};
+
+// The map list: items in the order added, at most one selected. A left
+// press selects the item under the pointer before the handler runs; other
+// buttons leave the selection alone and still run it.
+class MapListBox : public QListWidget {
+public:
+    static constexpr int kItemHeight = 16;
+
+    explicit MapListBox(QWidget* parent);
+    void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
+
+    void addName(const QString& name);
+    // The selected index, -1 while nothing is selected.
+    int selectedIndex() const;
+    void setSelectedIndex(int index);
+    // Item k; "List index out of bounds (k)" outside the items.
+    QString itemText(int k) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    PressHandler onPress_;
+};
+
+} // namespace lumera

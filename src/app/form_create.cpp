@@ -1,0 +1,89 @@
+// Start-up and restart: reading the game's files, the first picture, the
+// layout, the deal and the textures.
+#include "main_window.h"
+
+#include "cp1251.h"
+#include "deal.h"
+#include "file_io.h"
+#include "integer_text.h"
+
+namespace lumera {
+namespace {
+
+// A config.ini may promise any number of map names; names past its last line
+// read as empty, and this many are enough for any real list.
+constexpr std::int32_t kMaxMapNames = 10000;
+
+std::int32_t readInteger(const LineBuffer& buffer, int line)
+{
+    return parseInteger(buffer.readLine(line - 1));
+}
+
+QString fromGameText(const std::string& bytes)
+{
+    return QString::fromStdString(cp1251ToUtf8(bytes));
+}
+
+} // namespace
+
+void MainWindow::FormCreate()
+{
+    LineBuffer history;
+    history.load("history.txt");
+    His_->setPlainText(fromGameText(history.text()));
+
+    M1_.load("config.ini");
+    game_.pictureCount = readInteger(M1_, 1);
+    if (game_.mapListLoaded == 0) readMapList();
+
+    M1_.load("data.ini");
+    readOptions();
+    game_.textureType = readInteger(M1_, 7);
+    game_.mapListLoaded = 1;
+
+    for (FloatingMessage& message : game_.messages) message.value = 0;
+    game_.score = 0;
+    game_.random.seedFromClock();
+
+    try {
+        loadBackgroundPicture();
+    } catch (const GameError&) {
+        menu_.N10->setChecked(true);
+        menu_.N10->setEnabled(false);
+    }
+
+    layOutForGame();
+    DealBoard(game_.board, game_.colourCount, game_.random);
+    loadTextures();
+}
+
+void MainWindow::readMapList()
+{
+    const std::int32_t names = std::min(readInteger(M1_, 2), kMaxMapNames);
+    for (std::int32_t k = 1; k <= names; ++k) LB1_->addName(fromGameText(M1_.readLine(k + 1)));
+}
+
+void MainWindow::readOptions()
+{
+    QAction* const items[] = {menu_.N8, menu_.N9, menu_.N10, menu_.N15, menu_.N16, menu_.N17};
+    int line = 1;
+    for (QAction* item : items) item->setChecked(readInteger(M1_, line++) != 0);
+}
+
+void MainWindow::loadBackgroundPicture()
+{
+    // The +1 wraps for the numbers a negative picture count can draw.
+    const auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(game_.random.draw(game_.pictureCount)) + 1u);
+    pic_.load(gamePath("pic/" + formatInteger(number) + ".bmp"));
+}
+
+void MainWindow::loadTextures()
+{
+    while (texdr_.count() > 0) texdr_.remove(0);
+    for (int i = 0; i < 10; ++i) {
+        lp_.load(gamePath("img\\" + formatInteger(game_.textureType) + "\\" + formatInteger(i) + ".bmp"));
+        texdr_.add(lp_.bitmap(), lp_.bitmap());
+    }
+}
+
+} // namespace lumera

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "client_area.h"
+#include "components.h"
+#include "error_display.h"
+#include "game.h"
+#include "image_list.h"
+#include "line_buffer.h"
+#include "main_menu.h"
+#include "options.h"
+#include "picture_component.h"
+
+namespace lumera {
+
+// The game's one window, Form1, with every component it is made of. Its
+// handlers keep the names the game's documentation uses; each runs inside
+// the guard that shows a GameError in the error box and lets the game go on.
+class MainWindow : public QMainWindow {
+public:
+    static constexpr QPoint kDesignPosition{222, 66};
+    static constexpr QSize kDesignClientSize{496, 372};
+    static constexpr QSize kGameClientSize{600, 512};
+
+    explicit MainWindow(ErrorDisplay& errors);
+
+    // What the window system does once the window exists, before it is shown.
+    void create() { guarded([this] { FormCreate(); }); }
+
+    // --- handlers -------------------------------------------------------
+    void FormCreate();
+    void Timer1Timer();
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+
+    // --- what tests and the tick look at ---------------------------------
+    Game& game() { return game_; }
+    const MainMenu& menu() const { return menu_; }
+    Options options() const;
+    QSize clientSize() const { return clientArea_->size(); }
+    ClientArea& clientArea() { return *clientArea_; }
+    PictureComponent& bb() { return bb_; }
+    PictureComponent& pic() { return pic_; }
+    PictureComponent& sh1() { return sh1Picture_; }
+    const ImageList& texdr() const { return texdr_; }
+    MapListBox& LB1() { return *LB1_; }
+    QPlainTextEdit& His() { return *His_; }
+    QLabel& L1() { return *L1_; }
+    Panel& P1() { return *P1_; }
+    QTimer& Timer1() { return timer_; }
+    // The Visible flags as the handlers set them (a hidden parent hides
+    // what it holds whatever their own flag says).
+    bool panelShown() const { return panelShown_; }
+    bool historyShown() const { return historyShown_; }
+    bool labelShown() const { return labelShown_; }
+
+private:
+    template <typename Handler>
+    void guarded(Handler&& handler)
+    {
+        runGuarded(errors_, std::forward<Handler>(handler));
+    }
+
+    void buildComponents();
+    void layOutForGame();
+    void setClientSize(int width, int height);
+    void setPanelShown(bool shown);
+    void setHistoryShown(bool shown);
+    void setLabelShown(bool shown);
+
+    void loadBackgroundPicture();
+    void loadTextures();
+    void readMapList();
+    void readOptions();
+    void refreshMenu();
+    void showFrame();
+
+    ErrorDisplay& errors_;
+    Game game_;
+    MainMenu menu_;
+    ClientArea* clientArea_ = nullptr;
+
+    PictureComponent bb_{105, 105};
+    PictureComponent I1_{105, 105};
+    PictureComponent pic_{105, 105};
+    PictureComponent lp_{16, 16};
+    PictureComponent sh1Picture_{105, 105};
+    LineBuffer M1_;
+    ImageList texdr_;
+    QTimer timer_;
+
+    QLabel* L2_ = nullptr;
+    Panel* P1_ = nullptr;
+    PictureView* sh1_ = nullptr;
+    QLabel* L1_ = nullptr;
+    MapListBox* LB1_ = nullptr;
+    QPlainTextEdit* His_ = nullptr;
+    bool panelShown_ = false;
+    bool historyShown_ = false;
+    bool labelShown_ = true;
+};
+
+} // namespace lumera

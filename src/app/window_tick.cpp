@@ -1,0 +1,43 @@
+// The 100 ms tick as the window runs it: the menu refresh, the game's tick on
+// the frame, and the frame shown on the window.
+#include "main_window.h"
+
+#include "tick.h"
+
+namespace lumera {
+
+void MainWindow::Timer1Timer()
+{
+    refreshMenu();
+    runTick(game_, options(), FrameTargets{bb_.surface(), pic_.surface(), texdr_});
+    showFrame();
+}
+
+void MainWindow::refreshMenu()
+{
+    if (game_.textureType == 2) {
+        menu_.N19->setChecked(true);
+        menu_.N20->setChecked(false);
+    }
+    if (game_.textureType == 1) {
+        menu_.N20->setChecked(true);
+        menu_.N19->setChecked(false);
+    }
+    if (!panelShown_) {
+        setLabelShown(false);
+        LB1_->setSelectedIndex(-1);
+        menu_.N12->setText(QStringLiteral("Выбрать"));
+    } else {
+        menu_.N12->setText(QStringLiteral("Отмена"));
+    }
+    menu_.N14->setText(historyShown_ ? QStringLiteral("Закрыть историю") : QStringLiteral("История"));
+}
+
+void MainWindow::showFrame()
+{
+    const PixelRect whole{0, 0, kGameClientSize.width(), kGameClientSize.height()};
+    Surface::copy(clientArea_->surface(), whole, bb_.surface(), whole);
+    clientArea_->present();
+}
+
+} // namespace lumera

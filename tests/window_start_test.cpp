@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "game_folder.h"
+#include "main_window.h"
+
+namespace lumera {
+namespace {
+
+using testing::GameFolder;
+using testing::WindowOnFolder;
+
+bool allCells(const Board& board, CellCode code)
+{
+    for (int x = 0; x < Board::kSize; ++x)
+        for (int y = 0; y < Board::kSize; ++y)
+            if (board.at(x, y) != code) return false;
+    return true;
+}
+
+std::vector<bool> optionMarks(MainWindow& window)
+{
+    const MainMenu& m = window.menu();
+    return {m.N8->isChecked(), m.N9->isChecked(), m.N10->isChecked(), m.N15->isChecked(), m.N16->isChecked(), m.N17->isChecked()};
+}
+
+TEST(WindowStart, FirstStartDealsOneColourAndLaysOutTheGame)
+{
+    const GameFolder folder;
+    WindowOnFolder w(folder);
+    EXPECT_TRUE(w.errors().empty());
+    EXPECT_TRUE(allCells(w->game().board, 1));
+    EXPECT_TRUE(w->game().board.guardRingIsClear());
+    EXPECT_EQ(w->game().score, 0);
+    EXPECT_EQ(w->game().pictureCount, 2);
+    EXPECT_EQ(w->game().textureType, 1);
+    EXPECT_EQ(w->game().mapListLoaded, 1);
+    EXPECT_EQ(w->clientSize(), QSize(600, 512));
+    EXPECT_EQ(w->texdr().count(), 10);
+    EXPECT_EQ(w->LB1().count(), 2);
+    EXPECT_EQ(w->LB1().itemText(1), "Second "); // kept exactly, blank and all
+    EXPECT_EQ(w->His().toPlainText(), "История\n");
+    EXPECT_EQ(w->pic().surface().width(), 512);
+    EXPECT_TRUE(w->menu().N10->isEnabled());
+    EXPECT_EQ(optionMarks(w.window()), std::vector<bool>(6, false));
+    EXPECT_EQ(w->windowTitle(), "Лумера");
+    EXPECT_FALSE(w->panelShown());
+}
+
+TEST(WindowStart, OptionsAndTextureTypeComeFromDataIni)
+{
+    GameFolder folder;
+    folder.write("data.ini", "5\r\n0\r\n1\r\n-1\r\n0\r\n$1\r\n2\r\nextra\r\nlines\r\n");
+    WindowOnFolder w(folder);
+    EXPECT_TRUE(w.errors().empty());
+    EXPECT_EQ(optionMarks(w.window()), (std::vector<bool>{true, false, true, true, false, true}));
+    EXPECT_EQ(w->game().textureType, 2);
+}
+
+// One row for each step of the start-up that can fail.
+struct StartFailure {
+    const char* name;
+    std::function<void(GameFolder&)> breakFolder;
+    std::string message; // "%" stands for the folder
+    bool laidOut;        // the layout step was reached
+    int textures;
+    std::int32_t mapListLoaded;
+    int names;
+};
+
+void PrintTo(const StartFailure& c, std::ostream* os) { *os << c.name; }
+
+class WindowStartFailure : public ::testing::TestWithParam<StartFailure> {};
+
+TEST_P(WindowStartFailure, StopsWhereTheStepFailsAndShowsWhy)
+{
+    const StartFailure& c = GetParam();
+    GameFolder folder;
+    c.breakFolder(folder);
+    WindowOnFolder w(folder);
+
+    std::string message = c.message;
+    if (const auto at = message.find('%'); at != std::string::npos) message.replace(at, 1, folder.path().string());
+    if (message.empty()) {
+        EXPECT_TRUE(w.errors().empty());
+    } else {
+        EXPECT_EQ(w.errors(), std::vector<std::string>{message});
+    }
+    EXPECT_EQ(w->clientSize(), c.laidOut ? QSize(600, 512) : QSize(496, 372));
+    EXPECT_EQ(allCells(w->game().board, 1), c.laidOut);
+    EXPECT_EQ(w->texdr().count(), c.textures);
+    EXPECT_EQ(w->game().mapListLoaded, c.mapListLoaded);
+    EXPECT_EQ(w->LB1().count(), c.names);
+    EXPECT_TRUE(w->game().board.guardRingIsClear());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, WindowStartFailure,
+    ::testing::Values(
+        StartFailure{"MissingHistory", [](GameFolder& f) { std::filesystem::remove(f / "history.txt"); },
+                     "Cannot open file \"%/history.txt\". No such file or directory.", false, 0, 0, 0},
+        StartFailure{"MissingConfig", [](GameFolder& f) { std::filesystem::remove(f / "config.ini"); },
+                     "Cannot open file \"%/config.ini\". No such file or directory.", false, 0, 0, 0},
+        StartFailure{"PictureCountNotANumber", [](GameFolder& f) { f.write("config.ini", "two\r\n2\r\nA\r\nB\r\n"); },
+                     "'two' is not a valid integer value.", false, 0, 0, 0},
+        StartFailure{"MapCountNotANumber", [](GameFolder& f) { f.write("config.ini", "2\r\n2 \r\nA\r\nB\r\n"); },
+                     "'2 ' is not a valid integer value.", false, 0, 0, 0},
+        StartFailure{"MissingData", [](GameFolder& f) { std::filesystem::remove(f / "data.ini"); },
+                     "Cannot open file \"%/data.ini\". No such file or directory.", false, 0, 0, 2},
+        StartFailure{"OptionNotANumber", [](GameFolder& f) { f.write("data.ini", "1\r\n1\r\non\r\n"); },
+                     "'on' is not a valid integer value.", false, 0, 0, 2},
+        StartFailure{"TextureTypeMissing", [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"); },
+                     "'' is not a valid integer value.", false, 0, 0, 2},
+        StartFailure{"MissingPicture", [](GameFolder& f) { f.write("config.ini", "0\r\n0\r\n"), std::filesystem::remove(f / "pic/1.bmp"); },
+                     "", true, 10, 1, 0},
+        StartFailure{"MissingTexture", [](GameFolder& f) { std::filesystem::remove(f / "img/1/4.bmp"); },
+                     "Cannot open file \"%/img/1/4.bmp\". No such file or directory.", true, 4, 1, 2},
+        StartFailure{"TextureFolderOfAnotherType", [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n7\r\n"); },
+                     "Cannot open file \"%/img/7/0.bmp\". No such file or directory.", true, 0, 1, 2},
+        StartFailure{"EmptyTextureFile", [](GameFolder& f) { f.write("img/1/0.bmp", ""); }, "Invalid image size.",
+                     true, 0, 1, 2}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(WindowStart, OptionsBeforeAFailingLineAreSet)
+{
+    GameFolder folder;
+    folder.write("data.ini", "1\r\n1\r\non\r\n1\r\n");
+    WindowOnFolder w(folder);
+    EXPECT_EQ(optionMarks(w.window()), (std::vector<bool>{true, true, false, false, false, false}));
+}
+
+TEST(WindowStart, AMissingPictureChecksAndGreysPicturesOffSilently)
+{
+    GameFolder folder;
+    std::filesystem::remove(folder / "pic/1.bmp");
+    std::filesystem::remove(folder / "pic/2.bmp");
+    WindowOnFolder w(folder);
+    EXPECT_TRUE(w.errors().empty());
+    EXPECT_TRUE(w->menu().N10->isChecked());
+    EXPECT_FALSE(w->menu().N10->isEnabled());
+    EXPECT_EQ(w->texdr().count(), 10);
+
+    // A restart that finds a picture again reads the mark back from
+    // data.ini, but the item stays grey.
+    const GameFolder complete;
+    std::filesystem::copy(complete / "pic", folder / "pic", std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    w->FormCreate();
+    EXPECT_FALSE(w->menu().N10->isChecked());
+    EXPECT_FALSE(w->menu().N10->isEnabled());
+}
+
+TEST(WindowStart, ARestartAfterFailingAtDataIniAddsTheNamesAgain)
+{
+    GameFolder folder;
+    std::filesystem::remove(folder / "data.ini");
+    WindowOnFolder w(folder);
+    EXPECT_EQ(w->LB1().count(), 2);
+    folder.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
+    w->FormCreate();
+    ASSERT_EQ(w->LB1().count(), 4);
+    EXPECT_EQ(w->LB1().itemText(2), "First");
+    w->FormCreate();
+    EXPECT_EQ(w->LB1().count(), 4); // read once the start-up got past data.ini
+}
+
+TEST(WindowStart, MapCountBeyondTheNamesAddsEmptyNamesAndNoneForZeroOrLess)
+{
+    const std::pair<const char*, int> cases[] = {{"2\r\n3\r\nA\r\nB\r\n", 3}, {"2\r\n0\r\nA\r\n", 0}, {"2\r\n-4\r\nA\r\n", 0}};
+    for (const auto& [config, names] : cases) {
+        GameFolder folder;
+        folder.write("config.ini", config);
+        WindowOnFolder w(folder);
+        ASSERT_EQ(w->LB1().count(), names) << config;
+        if (names == 3) {
+            EXPECT_EQ(w->LB1().itemText(2), "");
+        }
+    }
+}
+
+TEST(WindowStart, AHugeMapCountCannotHangTheStart)
+{
+    GameFolder folder;
+    folder.write("config.ini", "2\r\n2147483647\r\nA\r\n");
+    WindowOnFolder w(folder);
+    EXPECT_EQ(w->LB1().count(), 10000);
+    EXPECT_EQ(w->LB1().itemText(0), "A");
+}
+
+TEST(WindowStart, RestartDealsWithTheCurrentColourCountAndResetsScoreAndMessages)
+{
+    const GameFolder folder;
+    WindowOnFolder w(folder);
+    w->game().colourCount = 3;
+    w->game().score = 99;
+    w->game().messages[4].value = 12;
+    w->game().messages[4].life = 5;
+    w->FormCreate();
+    EXPECT_EQ(w->game().score, 0);
+    EXPECT_EQ(w->game().messages[4].value, 0);
+    EXPECT_EQ(w->game().messages[4].life, 5); // only the value is freed
+    EXPECT_FALSE(allCells(w->game().board, 1));
+    for (int x = 0; x < Board::kSize; ++x)
+        for (int y = 0; y < Board::kSize; ++y) EXPECT_TRUE(w->game().board.at(x, y) >= 1 && w->game().board.at(x, y) <= 3);
+}
+
+TEST(WindowStart, TheFirstTickShowsTheFrameOnTheWindow)
+{
+    const GameFolder folder;
+    WindowOnFolder w(folder);
+    w->Timer1Timer();
+    EXPECT_EQ(w->bb().surface().width(), 600);
+    EXPECT_EQ(w->bb().surface().height(), 512);
+    EXPECT_EQ(w->clientArea().surface().image(), w->bb().surface().image());
+    EXPECT_EQ(w->clientArea().surface().pixel(5, 5), testing::fixtureTextureColour(1, 1));
+}
+
+TEST(WindowStart, TicksAfterAStartThatStoppedEarlyDrawOnTheDesignSizedFrame)
+{
+    GameFolder folder;
+    std::filesystem::remove(folder / "history.txt");
+    WindowOnFolder w(folder);
+    w->Timer1Timer();
+    EXPECT_EQ(w->bb().surface().width(), 105);
+    EXPECT_EQ(w->clientArea().surface().width(), 496);
+}
+
+} // namespace
+} // namespace lumera
