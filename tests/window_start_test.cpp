@@ -48,6 +48,20 @@ TEST(WindowStart, FirstStartDealsOneColourAndLaysOutTheGame)
     EXPECT_FALSE(w->panelShown());
 }
 
+TEST(WindowStart, TheWindowIsFixedInSizeWithoutMaximiseAndCarriesItsIcon)
+{
+    const GameFolder folder;
+    WindowOnFolder w(folder);
+    w->show();
+    EXPECT_EQ(w->pos(), QPoint(222, 66));
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());
+    EXPECT_EQ(w->centralWidget()->size(), QSize(600, 512));
+    EXPECT_FALSE(w->windowIcon().isNull());
+    EXPECT_TRUE(w->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
 TEST(WindowStart, OptionsAndTextureTypeComeFromDataIni)
 {
     GameFolder folder;
