@@ -1,14 +1,19 @@
 // Presses and releases on the board and the status panel.
 #include "main_window.h"
 
+#include "press.h"
+
 namespace lumera {
 
-void MainWindow::FormMouseDown(Qt::MouseButton, int, int)
+void MainWindow::FormMouseDown(Qt::MouseButton button, int x, int y)
 {
+    if (button == Qt::LeftButton) leftPress(game_, x, y);
+    else if (button == Qt::RightButton) rightPress(game_, x, y);
 }
 
 void MainWindow::FormMouseUp(Qt::MouseButton, int, int)
 {
+    releasePress(game_);
 }
 
 } // namespace lumera

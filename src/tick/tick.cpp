@@ -1,5 +1,9 @@
 #include "tick.h"
 
+#include "floating_messages.h"
+#include "settling.h"
+#include "status_panel.h"
+
 namespace lumera {
 
 void runTick(Game& game, const Options& options, const FrameTargets& targets)
@@ -8,11 +12,14 @@ void runTick(Game& game, const Options& options, const FrameTargets& targets)
     for (int x = 0; x < Board::kSize; ++x) {
         for (int y = 0; y < Board::kSize; ++y) {
             chooseBrushAndCount(targets.frame, game.tally, game.board.at(x, y));
-            // Blink and settle come here, between the brush and the drawing.
+            blinkCell(game.board, options, x, y);
+            settleCell(game.board, options, x, y);
             drawCell(targets, game.board, options, x, y);
         }
     }
-    // Then the column collapse, the floating messages and the status panel.
+    collapseColumns(game.board);
+    advanceFloatingMessages(targets.frame, game.messages, options.messagesOff);
+    drawStatusPanel(targets.frame, game);
 }
 
 } // namespace lumera

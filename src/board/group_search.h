@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "board.h"
+
+namespace lumera {
+
+// Whether a press on playing cell (a, b) may act: the cell holds a colour
+// (0..6), one of its neighbours inside the field holds the same code, and a
+// colour count is set. The guard ring never makes a press acceptable.
+bool groupPressAccepted(const Board& board, std::int32_t colourCount, int a, int b);
+
+// The 4-connected group of code c around (a, b), inside the field only.
+// RemoveGroup turns it into vacated cells (7); MeasureGroup changes nothing.
+// Both return its size and take time in proportion to it, without
+// allocating.
+std::int32_t RemoveGroup(Board& board, int a, int b, CellCode c);
+std::int32_t MeasureGroup(const Board& board, int a, int b, CellCode c);
+
+} // namespace lumera

@@ -1,0 +1,67 @@
+#include "press.h"
+
+#include "group_search.h"
+
+namespace lumera {
+namespace {
+
+constexpr std::int32_t kCellPixels = 16;
+constexpr std::int32_t kBoardPixels = Board::kSize * kCellPixels;
+
+struct PressedCell {
+    bool accepted;
+    int x;
+    int y;
+};
+
+PressedCell pressedCell(const Game& game, std::int32_t x, std::int32_t y)
+{
+    // The pointer must be over the field before the board is read at all.
+    if (x < 0 || y < 0 || x >= kBoardPixels || y >= kBoardPixels) return {false, 0, 0};
+    const int a = x / kCellPixels;
+    const int b = y / kCellPixels;
+    return {groupPressAccepted(game.board, game.colourCount, a, b), a, b};
+}
+
+// d * d added in 32-bit two's complement, as the score has always wrapped.
+std::int32_t wrappingAdd(std::int32_t total, std::int32_t points)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(total) + static_cast<std::uint32_t>(points));
+}
+
+void queueMessage(FloatingMessages& messages, std::int32_t value, std::int32_t x, std::int32_t y)
+{
+    for (FloatingMessage& slot : messages) {
+        if (slot.value != 0) continue;
+        slot = FloatingMessage{value, x, y, 1, 20};
+        return;
+    }
+}
+
+} // namespace
+
+void leftPress(Game& game, std::int32_t x, std::int32_t y)
+{
+    const PressedCell cell = pressedCell(game, x, y);
+    const std::int32_t d = cell.accepted ? RemoveGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
+    game.score = wrappingAdd(game.score, d * d);
+    queueMessage(game.messages, d, x, y);
+}
+
+void rightPress(Game& game, std::int32_t x, std::int32_t y)
+{
+    const PressedCell cell = pressedCell(game, x, y);
+    const std::int32_t d = cell.accepted ? MeasureGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
+    game.previewValue = d * d;
+    game.previewX = x;
+    game.previewY = y;
+}
+
+void releasePress(Game& game)
+{
+    game.previewValue = 0;
+    game.previewX = 0;
+    game.previewY = 0;
+}
+
+} // namespace lumera

@@ -1,0 +1,46 @@
+#include "floating_messages.h"
+
+#include "text_buffer.h"
+
+namespace lumera {
+namespace {
+
+constexpr std::int64_t kPanelLeft = 512;
+
+// Slot fields are plain 32-bit values; arithmetic on them wraps, as it
+// always has, instead of overflowing.
+std::int32_t wrappingSubtract(std::int32_t value, std::int64_t amount)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) - static_cast<std::uint32_t>(amount));
+}
+
+void drawMessage(Surface& frame, const FloatingMessage& message)
+{
+    TextBuffer text;
+    text.appendNumber(message.value);
+    text.append("!!!");
+    const int width = frame.textWidth(text.view());
+    const bool fits = std::int64_t{message.x} + width <= kPanelLeft;
+    frame.drawText(fits ? message.x : static_cast<int>(std::int64_t{message.x} - width), message.y, text.view());
+}
+
+} // namespace
+
+void advanceFloatingMessages(Surface& frame, FloatingMessages& messages, bool messagesOff)
+{
+    frame.setFontColour(kWhite);
+    frame.setBrushColour(kBlack);
+    for (FloatingMessage& message : messages) {
+        if (message.value == 0) continue;
+        frame.setFontColour(kWhite);
+        frame.setFontSize(message.value);
+        if (!messagesOff && message.blink != 0) drawMessage(frame, message);
+        message.blink = wrappingSubtract(message.blink, 1);
+        if (message.blink < 0) message.blink = 2;
+        message.y = wrappingSubtract(message.y, 4 + std::int64_t{message.value / 5});
+        message.life = wrappingSubtract(message.life, 1);
+        if (message.life < 0) message.value = 0;
+    }
+}
+
+} // namespace lumera

@@ -1,0 +1,69 @@
+#include "status_panel.h"
+
+#include <array>
+#include <string>
+
+#include "cp1251.h"
+#include "text_buffer.h"
+
+namespace lumera {
+namespace {
+
+constexpr int kPanelLeft = 512;
+constexpr int kLineHeight = 16;
+constexpr std::int32_t kPanelFontPoints = 7;
+
+// The labels in the game's own encoding, converted once.
+struct PanelLabels {
+    std::array<std::string, kPanelColours + 1> colours; // index = colour 1..6
+    std::string score;
+};
+
+const PanelLabels& panelLabels()
+{
+    static const PanelLabels labels = [] {
+        PanelLabels made;
+        for (CellCode colour = 1; colour <= kPanelColours; ++colour)
+            made.colours[static_cast<std::size_t>(colour)] = utf8ToCp1251(panelLabel(colour));
+        made.score = utf8ToCp1251("Очки=");
+        return made;
+    }();
+    return labels;
+}
+
+void drawLabelled(Surface& frame, int x, int y, std::string_view label, std::int32_t value)
+{
+    TextBuffer text;
+    text.append(label);
+    text.appendNumber(value);
+    frame.drawText(x, y, text.view());
+}
+
+// The 32-bit product the game has always used for the score's line.
+int wrappingTimes16(std::int32_t value)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) * 16u);
+}
+
+} // namespace
+
+void drawStatusPanel(Surface& frame, const Game& game)
+{
+    const PanelLabels& labels = panelLabels();
+    frame.setFontSize(kPanelFontPoints);
+    frame.setBrushColour(kBlack);
+    frame.rectangle(kPanelLeft, 0, 600, 600);
+    frame.setFontColour(kWhite);
+    for (CellCode colour = 1; colour <= kPanelColours; ++colour) {
+        if (game.colourCount < colour) break;
+        drawLabelled(frame, kPanelLeft, (colour - 1) * kLineHeight, labels.colours[static_cast<std::size_t>(colour)],
+                     game.tally[static_cast<std::size_t>(colour)]);
+    }
+    drawLabelled(frame, kPanelLeft, wrappingTimes16(game.colourCount), labels.score, game.score);
+    TextBuffer preview;
+    preview.appendNumber(game.previewValue);
+    const auto above = static_cast<std::int32_t>(static_cast<std::uint32_t>(game.previewY) - 12u);
+    frame.drawText(game.previewX, above, preview.view());
+}
+
+} // namespace lumera
