@@ -3,6 +3,7 @@
 #include "deal.h"
 #include "group_search.h"
 #include "reference_walk.h"
+#include "shaped_boards.h"
 
 namespace lumera {
 namespace {
@@ -26,31 +27,8 @@ void expectSameAsTheRescanningWalk(const Board& board, const std::string& what)
     }
 }
 
-Board spiral(CellCode path, CellCode wall)
-{
-    Board board = Board::fromText("", wall);
-    int x0 = 0, y0 = 0, x1 = 31, y1 = 31;
-    while (x0 <= x1 && y0 <= y1) {
-        for (int x = x0; x <= x1; ++x) board.set(x, y0, path);
-        for (int y = y0; y <= y1; ++y) board.set(x1, y, path);
-        for (int x = x0; x <= x1 && y1 > y0 + 1; ++x) board.set(x, y1, path);
-        for (int y = y0 + 2; y <= y1; ++y) board.set(x0, y, path);
-        if (y0 + 2 <= y1) board.set(x0 + 1, y0 + 2, path);
-        x0 += 2, y0 += 2, x1 -= 2, y1 -= 2;
-    }
-    return board;
-}
-
-// A spine along row 0 with one-cell teeth down every other column: each
-// tooth is a dead end for the neighbour steps.
-Board comb(CellCode teeth, CellCode gaps)
-{
-    Board board = Board::fromText("", gaps);
-    for (int x = 0; x < Board::kSize; ++x) board.set(x, 0, teeth);
-    for (int x = 0; x < Board::kSize; x += 2)
-        for (int y = 1; y < Board::kSize; ++y) board.set(x, y, teeth);
-    return board;
-}
+Board spiral(CellCode path, CellCode wall) { return reference::spiralBoard(path, wall); }
+Board comb(CellCode teeth, CellCode gaps) { return reference::combBoard(teeth, gaps); }
 
 TEST(GroupSearch, MatchesTheRescanningWalkOnRandomBoards)
 {
@@ -82,7 +60,9 @@ TEST(GroupSearch, SpiralAndCombGroupsAreRemovedWhole)
         for (int y = 0; y < 32; ++y) cells += board.at(x, y) == 1;
     EXPECT_EQ(RemoveGroup(board, 0, 0, 1), cells);
     Board teeth = comb(3, 4);
-    EXPECT_EQ(RemoveGroup(teeth, 0, 31, 3), 32 + 16 * 31);
+    // 8 spines of 32, 8 rows of 16 teeth above them, 8 rows of 16 below
+    // them and the bar between, 8 bar cells in the blank rows.
+    EXPECT_EQ(RemoveGroup(teeth, 0, 1, 3), 8 * 32 + 8 * 16 + 8 * 17 + 8);
 }
 
 TEST(GroupSearch, GroupsTouchingOnlyAtACornerStayApart)

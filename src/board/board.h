@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -41,15 +42,49 @@ public:
     std::string toText() const;
 
     friend bool operator==(const Board&, const Board&) = default;
+    // Test frameworks print a board in its text form.
+    friend void PrintTo(const Board& board, std::ostream* out) { *out << "\n" << board.toText(); }
 
-private:
-    // Column-major, so a column of cells is contiguous.
+    // Flat access for the group search's inner loop. Cells are stored column
+    // by column, guard ring included: the cell right of flat index i is
+    // i + kStride, the one below is i + 1. isFieldIndex tells playing cells
+    // from guard cells; setAtIndex writes playing cells only.
+    static constexpr std::size_t kCellCount = kStride * kStride;
     static constexpr std::size_t index(int x, int y)
     {
         return static_cast<std::size_t>((x + 1) * kStride + (y + 1));
     }
+    static constexpr bool isFieldIndex(std::size_t i);
+    CellCode atIndex(std::size_t i) const { return cells_[i]; }
+    // The 32 playing cells of column x, top to bottom (0 <= x < 32).
+    const CellCode* column(int x) const { return cells_.data() + index(x, 0); }
+    CellCode* column(int x) { return cells_.data() + index(x, 0); }
+    void setAtIndex(std::size_t i, CellCode code)
+    {
+        if (isFieldIndex(i)) cells_[i] = code;
+    }
 
-    std::array<CellCode, kStride * kStride> cells_{};
+private:
+    std::array<CellCode, kCellCount> cells_{};
 };
+
+namespace board_detail {
+
+constexpr std::array<bool, Board::kCellCount> makeFieldMask()
+{
+    std::array<bool, Board::kCellCount> mask{};
+    for (int x = 0; x < Board::kSize; ++x)
+        for (int y = 0; y < Board::kSize; ++y) mask[Board::index(x, y)] = true;
+    return mask;
+}
+
+inline constexpr std::array<bool, Board::kCellCount> kFieldMask = makeFieldMask();
+
+} // namespace board_detail
+
+constexpr bool Board::isFieldIndex(std::size_t i)
+{
+    return i < kCellCount && board_detail::kFieldMask[i];
+}
 
 } // namespace lumera

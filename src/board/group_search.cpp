@@ -1,41 +1,143 @@
 #include "group_search.h"
 
 #include <array>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lumera {
 namespace {
 
-constexpr int kCells = Board::kSize * Board::kSize;
+using Column = std::uint32_t; // bit y stands for row y
 
-struct Cell {
-    std::int8_t x;
-    std::int8_t y;
+constexpr int kLastColumn = Board::kSize - 1;
+
+// Grows the seeds along runs of `same` towards higher rows (Kogge-Stone
+// fill: five doubling steps cover a 32-row column).
+Column fillTowardsHigherRows(Column seeds, Column same)
+{
+    seeds |= same & (seeds << 1);
+    same &= same << 1;
+    seeds |= same & (seeds << 2);
+    same &= same << 2;
+    seeds |= same & (seeds << 4);
+    same &= same << 4;
+    seeds |= same & (seeds << 8);
+    same &= same << 8;
+    return seeds | (same & (seeds << 16));
+}
+
+Column fillTowardsLowerRows(Column seeds, Column same)
+{
+    seeds |= same & (seeds >> 1);
+    same &= same >> 1;
+    seeds |= same & (seeds >> 2);
+    same &= same >> 2;
+    seeds |= same & (seeds >> 4);
+    same &= same >> 4;
+    seeds |= same & (seeds >> 8);
+    same &= same >> 8;
+    return seeds | (same & (seeds >> 16));
+}
+
+// Whole vertical runs of `same` that hold a seed (seeds lie within `same`).
+Column runsWithSeeds(Column same, Column seeds)
+{
+    return fillTowardsHigherRows(seeds, same) | fillTowardsLowerRows(seeds, same);
+}
+
+// Bit y set where rows[y] is `code`.
+Column rowsHolding(const CellCode* rows, CellCode code)
+{
+#if defined(__SSE2__)
+    // Four rows per comparison; the column is read in eight loads.
+    const __m128i wanted = _mm_set1_epi32(code);
+    Column mask = 0;
+    for (int y = 0; y < Board::kSize; y += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows + y));
+        const int hits = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted)));
+        mask |= static_cast<Column>(hits) << y;
+    }
+    return mask;
+#else
+    Column mask = 0;
+    for (int y = 0; y < Board::kSize; ++y) mask |= Column{rows[y] == code} << y;
+    return mask;
+#endif
+}
+
+// The group as one bit mask per column: each column is grown to whole runs of
+// the code, and a column that grows passes the growth to its two neighbours,
+// until nothing grows. A column's mask of the code is read from the board the
+// first time the fill reaches it. Only playing cells are ever part of it.
+class ColumnFill {
+public:
+    ColumnFill(const Board& board, CellCode code) : board_(board), code_(code) {}
+
+    std::array<Column, Board::kSize> fill(int a, int b)
+    {
+        group_[static_cast<std::size_t>(a)] = Column{1} << b;
+        std::uint32_t pending = columnBit(a) | columnBit(a - 1) | columnBit(a + 1);
+        while (pending != 0) {
+            const int x = std::countr_zero(pending);
+            pending &= pending - 1;
+            const auto at = static_cast<std::size_t>(x);
+            const Column same = sameMask(x);
+            const Column seeds = (group_[at] | neighbourGroup(x - 1) | neighbourGroup(x + 1)) & same;
+            const Column grown = runsWithSeeds(same, seeds);
+            const Column added = grown & ~group_[at];
+            if (added == 0) continue;
+            group_[at] = grown;
+            pending |= mayGrow(x - 1, added) | mayGrow(x + 1, added);
+        }
+        return group_;
+    }
+
+private:
+    static std::uint32_t columnBit(int x) { return x >= 0 && x <= kLastColumn ? std::uint32_t{1} << x : 0u; }
+
+    // Column x needs another look when rows just added next to it may join
+    // it; while its mask is unread, that cannot be told without a look.
+    std::uint32_t mayGrow(int x, Column added) const
+    {
+        const std::uint32_t bit = columnBit(x);
+        if (bit == 0) return 0;
+        if (!(read_ & bit)) return bit;
+        const auto at = static_cast<std::size_t>(x);
+        return (added & same_[at] & ~group_[at]) != 0 ? bit : 0;
+    }
+
+    Column neighbourGroup(int x) const { return x >= 0 && x <= kLastColumn ? group_[static_cast<std::size_t>(x)] : 0u; }
+
+    Column sameMask(int x)
+    {
+        const auto at = static_cast<std::size_t>(x);
+        if (read_ & columnBit(x)) return same_[at];
+        const Column mask = rowsHolding(board_.column(x), code_);
+        read_ |= columnBit(x);
+        same_[at] = mask;
+        return mask;
+    }
+
+    const Board& board_;
+    CellCode code_;
+    std::array<Column, Board::kSize> group_{};
+    std::array<Column, Board::kSize> same_{};
+    std::uint32_t read_ = 0;
 };
 
-constexpr std::array<Cell, 4> kNeighbourSteps{{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
-
-// Flood fill over the field with a fixed stack. `claim` is asked once for
-// every cell of code c that the fill reaches and returns whether the cell is
-// new to the group (and takes it).
-template <typename Claim>
-std::int32_t fillGroup(const Board& board, int a, int b, CellCode c, Claim&& claim)
+std::int32_t sizeOf(const std::array<Column, Board::kSize>& group)
 {
-    std::array<Cell, kCells> stack;
-    std::size_t top = 0;
     std::int32_t size = 0;
-    if (!Board::inField(a, b) || board.at(a, b) != c || !claim(a, b)) return 0;
-    stack[top++] = {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
-    while (top > 0) {
-        const Cell cell = stack[--top];
-        ++size;
-        for (const Cell step : kNeighbourSteps) {
-            const int x = cell.x + step.x;
-            const int y = cell.y + step.y;
-            if (Board::inField(x, y) && board.at(x, y) == c && claim(x, y))
-                stack[top++] = {static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)};
-        }
-    }
+    for (const Column column : group) size += std::popcount(column);
     return size;
+}
+
+bool startsAGroup(const Board& board, int a, int b, CellCode c)
+{
+    return Board::inField(a, b) && board.at(a, b) == c;
 }
 
 } // namespace
@@ -45,33 +147,26 @@ bool groupPressAccepted(const Board& board, std::int32_t colourCount, int a, int
     if (!Board::inField(a, b) || colourCount == 0) return false;
     const CellCode c = board.at(a, b);
     if (c == kVacated || c == kVacatedBlink || c == kEmpty) return false;
-    for (const Cell step : kNeighbourSteps) {
-        const int x = a + step.x;
-        const int y = b + step.y;
-        if (Board::inField(x, y) && board.at(x, y) == c) return true;
-    }
-    return false;
+    return (Board::inField(a + 1, b) && board.at(a + 1, b) == c) || (Board::inField(a - 1, b) && board.at(a - 1, b) == c) ||
+           (Board::inField(a, b + 1) && board.at(a, b + 1) == c) || (Board::inField(a, b - 1) && board.at(a, b - 1) == c);
 }
 
 std::int32_t RemoveGroup(Board& board, int a, int b, CellCode c)
 {
-    // A vacated cell is never c, so the board itself marks what is taken.
-    if (c == kVacated) return 0;
-    return fillGroup(board, a, b, c, [&board](int x, int y) {
-        board.set(x, y, kVacated);
-        return true;
-    });
+    if (!startsAGroup(board, a, b, c)) return 0;
+    const auto group = ColumnFill(board, c).fill(a, b);
+    for (int x = 0; x < Board::kSize; ++x) {
+        CellCode* cells = board.column(x);
+        for (Column rows = group[static_cast<std::size_t>(x)]; rows != 0; rows &= rows - 1)
+            cells[std::countr_zero(rows)] = kVacated;
+    }
+    return sizeOf(group);
 }
 
 std::int32_t MeasureGroup(const Board& board, int a, int b, CellCode c)
 {
-    std::array<bool, kCells> taken{};
-    return fillGroup(board, a, b, c, [&taken](int x, int y) {
-        bool& mark = taken[static_cast<std::size_t>(y * Board::kSize + x)];
-        if (mark) return false;
-        mark = true;
-        return true;
-    });
+    if (!startsAGroup(board, a, b, c)) return 0;
+    return sizeOf(ColumnFill(board, c).fill(a, b));
 }
 
 } // namespace lumera

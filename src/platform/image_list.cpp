@@ -34,8 +34,9 @@ void ImageList::draw(Surface& surface, int x, int y, std::int32_t index) const
     const Entry& entry = entries_[static_cast<std::size_t>(index)];
     const PixelRect area = PixelRect{0, 0, kSide, kSide}.translated(x, y);
     const PixelRect visible = area.intersected(surface.bounds());
+    const auto rows = surface.pixels();
     for (auto py = visible.top; py < visible.bottom; ++py) {
-        std::uint32_t* line = surface.scanLine(static_cast<int>(py));
+        std::uint32_t* line = rows.row(py);
         const auto v = static_cast<std::size_t>(py - area.top);
         for (auto px = visible.left; px < visible.right; ++px) {
             const auto at = v * kSide + static_cast<std::size_t>(px - area.left);

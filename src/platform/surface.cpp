@@ -43,9 +43,19 @@ Surface::Surface(QImage image) : image_(std::move(image))
     if (image_.format() != QImage::Format_RGB32) image_ = image_.convertToFormat(QImage::Format_RGB32);
 }
 
+Surface::PixelRows<std::uint32_t> Surface::pixels()
+{
+    return {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4};
+}
+
+Surface::PixelRows<const std::uint32_t> Surface::pixels() const
+{
+    return {reinterpret_cast<const std::uint32_t*>(image_.constBits()), image_.bytesPerLine() / 4};
+}
+
 Colour Surface::pixel(int x, int y) const
 {
-    return colourOfPixel(row(y)[x]);
+    return colourOfPixel(pixels().row(y)[x]);
 }
 
 void Surface::fill(const PixelRect& area, Colour colour)
@@ -53,8 +63,8 @@ void Surface::fill(const PixelRect& area, Colour colour)
     const PixelRect clipped = area.intersected(bounds());
     if (clipped.isEmpty()) return;
     const std::uint32_t value = pixelOf(colour);
-    for (auto y = clipped.top; y < clipped.bottom; ++y)
-        std::fill(row(static_cast<int>(y)) + clipped.left, row(static_cast<int>(y)) + clipped.right, value);
+    const auto rows = pixels();
+    for (auto y = clipped.top; y < clipped.bottom; ++y) std::fill(rows.row(y) + clipped.left, rows.row(y) + clipped.right, value);
 }
 
 void Surface::rectangle(int ix1, int iy1, int ix2, int iy2)
@@ -74,11 +84,6 @@ void Surface::moveTo(int x, int y)
 {
     penX_ = x;
     penY_ = y;
-}
-
-void Surface::plot(std::int64_t x, std::int64_t y, std::uint32_t value)
-{
-    if (x >= 0 && x < width() && y >= 0 && y < height()) row(static_cast<int>(y))[x] = value;
 }
 
 void Surface::lineTo(int x, int y)
@@ -124,10 +129,11 @@ void Surface::drawSlantedLine(std::int64_t dx, std::int64_t dy)
         return static_cast<std::int64_t>(numerator % denominator < 0 ? quotient - 1 : quotient);
     };
     const std::uint32_t value = pixelOf(pen_);
+    const auto rows = pixels();
     for (std::int64_t i = first; i <= last; ++i) {
         const std::int64_t px = alongX ? penX_ + i * direction : penX_ + offset(i, dx);
         const std::int64_t py = alongX ? penY_ + offset(i, dy) : penY_ + i * direction;
-        plot(px, py, value);
+        if (px >= 0 && px < width() && py >= 0 && py < height()) rows.row(py)[px] = value;
     }
 }
 
@@ -156,6 +162,7 @@ void Surface::drawText(int x, int y, std::string_view text)
     SizedFont& font = GlyphCache::instance().font(face_, fontPixelSize());
     fill({x, y, std::int64_t{x} + textWidth(text), std::int64_t{y} + font.cellHeight()}, brush_);
     const std::uint32_t ink = pixelOf(fontColour_);
+    const auto rows = pixels();
     std::int64_t penX = x;
     for (char c : text) {
         const Glyph& glyph = font.glyph(static_cast<unsigned char>(c));
@@ -163,7 +170,7 @@ void Surface::drawText(int x, int y, std::string_view text)
         const PixelRect visible = box.intersected(bounds());
         for (auto py = visible.top; py < visible.bottom; ++py) {
             const std::uint8_t* source = glyph.ink.data() + (py - box.top) * glyph.width;
-            std::uint32_t* target = row(static_cast<int>(py));
+            std::uint32_t* target = rows.row(py);
             for (auto px = visible.left; px < visible.right; ++px)
                 if (source[px - box.left]) target[px] = ink;
         }
@@ -185,11 +192,13 @@ void Surface::copy(Surface& destination, const PixelRect& to, const Surface& sou
     if (target.isEmpty()) return;
     const bool sameSize = to.width() == from.width() && to.height() == from.height();
     const PixelRect sourceBounds = source.bounds();
+    const auto sourceRows = source.pixels();
+    const auto targetRows = destination.pixels();
     for (auto y = target.top; y < target.bottom; ++y) {
         const std::int64_t sy = from.top + (sameSize ? y - to.top : stretchedIndex(y - to.top, from.height(), to.height()));
         if (sy < sourceBounds.top || sy >= sourceBounds.bottom) continue;
-        const std::uint32_t* sourceRow = source.row(static_cast<int>(sy));
-        std::uint32_t* targetRow = destination.row(static_cast<int>(y));
+        const std::uint32_t* sourceRow = sourceRows.row(sy);
+        std::uint32_t* targetRow = targetRows.row(y);
         if (sameSize) {
             // Only the source columns that exist are copied.
             const std::int64_t left = std::max(target.left, to.left + (sourceBounds.left - from.left));

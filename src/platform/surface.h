@@ -72,16 +72,19 @@ public:
     // Fills a clipped rectangle with one colour (no outline).
     void fill(const PixelRect& area, Colour colour);
 
-    // Row y of 0xffRRGGBB pixels, for drawing code of this layer (0 <= y < height).
-    std::uint32_t* scanLine(int y) { return row(y); }
+    // The pixels as rows of 0xffRRGGBB words, for the drawing code of this
+    // layer. Taken once per operation: asking the image for writable pixels
+    // is not free, and an operation may touch hundreds of rows.
+    template <typename Word>
+    struct PixelRows {
+        Word* base;
+        std::ptrdiff_t stride; // words per row
+        Word* row(std::int64_t y) const { return base + y * stride; }
+    };
+    PixelRows<std::uint32_t> pixels();
+    PixelRows<const std::uint32_t> pixels() const;
 
 private:
-    std::uint32_t* row(int y) { return reinterpret_cast<std::uint32_t*>(image_.bits() + y * image_.bytesPerLine()); }
-    const std::uint32_t* row(int y) const
-    {
-        return reinterpret_cast<const std::uint32_t*>(image_.constBits() + y * image_.bytesPerLine());
-    }
-    void plot(std::int64_t x, std::int64_t y, std::uint32_t pixel);
     void drawSlantedLine(std::int64_t dx, std::int64_t dy);
 
     QImage image_;

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "game_folder.h"
+#include "main_window.h"
+
+namespace lumera {
+namespace {
+
+using testing::GameFolder;
+using testing::WindowOnFolder;
+
+class WindowMouseTest : public ::testing::Test {
+protected:
+    WindowMouseTest() : w(folder)
+    {
+        w->show();
+        w->game().colourCount = 3;
+        w->game().board = Board::fromText("1122\n1233\n3333", 2);
+    }
+
+    QWidget* board() { return &w->clientArea(); }
+
+    // A press as the window system delivers it: to the visible child under
+    // the pointer, passed on to its parents while nobody takes it.
+    void pressAt(Qt::MouseButton button, QPoint at)
+    {
+        QWidget* target = board()->childAt(at);
+        if (!target) target = board();
+        QTest::mousePress(target, button, {}, target->mapFrom(board(), at));
+    }
+
+    GameFolder folder;
+    WindowOnFolder w;
+};
+
+TEST_F(WindowMouseTest, ALeftPressRemovesTheGroupUnderThePointer)
+{
+    QTest::mousePress(board(), Qt::LeftButton, {}, QPoint(5, 20));
+    EXPECT_EQ(w->game().board, Board::fromText("7722\n7233\n3333", 2));
+    EXPECT_EQ(w->game().score, 9);
+    EXPECT_EQ(w->game().messages[0].value, 3);
+    EXPECT_EQ(w->game().messages[0].x, 5);
+    EXPECT_EQ(w->game().messages[0].y, 20);
+}
+
+TEST_F(WindowMouseTest, ARightPressPreviewsUntilAReleaseOverTheWindow)
+{
+    QTest::mousePress(board(), Qt::RightButton, {}, QPoint(5, 20));
+    EXPECT_EQ(w->game().previewValue, 9);
+    QTest::mouseRelease(board(), Qt::RightButton, {}, QPoint(700, 600)); // outside: never arrives
+    EXPECT_EQ(w->game().previewValue, 9);
+    QTest::mousePress(board(), Qt::LeftButton, {}, QPoint(550, 20)); // refused: on the panel
+    QTest::mouseRelease(board(), Qt::LeftButton, {}, QPoint(700, 600)); // a left press holds the pointer
+    EXPECT_EQ(w->game().previewValue, 0);
+    EXPECT_EQ(w->game().previewX, 0);
+}
+
+TEST_F(WindowMouseTest, AMiddlePressDoesNothing)
+{
+    const Game before = w->game();
+    QTest::mousePress(board(), Qt::MiddleButton, {}, QPoint(5, 20));
+    EXPECT_EQ(w->game().board, before.board);
+    EXPECT_EQ(w->game().previewValue, 0);
+    EXPECT_EQ(w->game().messages[0].value, 0);
+}
+
+TEST_F(WindowMouseTest, TheOpenPanelTakesPressesOnTheBoardButNotOnTheStatusStrip)
+{
+    w->P1().setVisible(true);
+    const Board before = w->game().board;
+    pressAt(Qt::LeftButton, QPoint(450, 300)); // on the bare panel
+    pressAt(Qt::LeftButton, QPoint(5, 20));    // on the list
+    EXPECT_EQ(w->game().board, before);
+    pressAt(Qt::RightButton, QPoint(550, 100));
+    EXPECT_EQ(w->game().previewX, 550);
+    EXPECT_EQ(w->game().previewY, 100);
+}
+
+} // namespace
+} // namespace lumera
