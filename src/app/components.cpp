@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "cp1251.h"
 #include "game_error.h"
 
 namespace lumera {
@@ -41,9 +42,10 @@ MapListBox::MapListBox(QWidget* parent) : QListWidget(parent)
     setUniformItemSizes(true);
 }
 
-void MapListBox::addName(const QString& name)
+void MapListBox::addName(const std::string& cp1251Name)
 {
-    auto* item = new QListWidgetItem(name, this);
+    auto* item = new QListWidgetItem(QString::fromStdString(cp1251ToUtf8(cp1251Name)), this);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(cp1251Name));
     item->setSizeHint(QSize(0, kItemHeight));
 }
 
@@ -68,6 +70,12 @@ QString MapListBox::itemText(int k) const
 {
     if (k < 0 || k >= count()) throw GameError("List index out of bounds (" + std::to_string(k) + ")");
     return item(k)->text();
+}
+
+std::string MapListBox::itemBytes(int k) const
+{
+    itemText(k);
+    return item(k)->data(Qt::UserRole).toByteArray().toStdString();
 }
 
 void MapListBox::mousePressEvent(QMouseEvent* event)

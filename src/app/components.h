@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "picture_component.h"
 
@@ -51,12 +52,16 @@ public:
     explicit MapListBox(QWidget* parent);
     void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
 
-    void addName(const QString& name);
+    // Adds a name as the game's files hold it (Windows-1251); it is shown as
+    // the Cyrillic it encodes and kept byte for byte.
+    void addName(const std::string& cp1251Name);
     // The selected index, -1 while nothing is selected.
     int selectedIndex() const;
     void setSelectedIndex(int index);
-    // Item k; "List index out of bounds (k)" outside the items.
+    // Item k as shown, and as its bytes; "List index out of bounds (k)"
+    // outside the items.
     QString itemText(int k) const;
+    std::string itemBytes(int k) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -19,18 +19,13 @@ std::int32_t readInteger(const LineBuffer& buffer, int line)
     return parseInteger(buffer.readLine(line - 1));
 }
 
-QString fromGameText(const std::string& bytes)
-{
-    return QString::fromStdString(cp1251ToUtf8(bytes));
-}
-
 } // namespace
 
 void MainWindow::FormCreate()
 {
     LineBuffer history;
     history.load("history.txt");
-    His_->setPlainText(fromGameText(history.text()));
+    His_->setPlainText(QString::fromStdString(cp1251ToUtf8(history.text())));
 
     M1_.load("config.ini");
     game_.pictureCount = readInteger(M1_, 1);
@@ -60,7 +55,7 @@ void MainWindow::FormCreate()
 void MainWindow::readMapList()
 {
     const std::int32_t names = std::min(readInteger(M1_, 2), kMaxMapNames);
-    for (std::int32_t k = 1; k <= names; ++k) LB1_->addName(fromGameText(M1_.readLine(k + 1)));
+    for (std::int32_t k = 1; k <= names; ++k) LB1_->addName(M1_.readLine(k + 1));
 }
 
 void MainWindow::readOptions()
@@ -80,6 +75,11 @@ void MainWindow::loadBackgroundPicture()
 void MainWindow::loadTextures()
 {
     while (texdr_.count() > 0) texdr_.remove(0);
+    addTextureSet();
+}
+
+void MainWindow::addTextureSet()
+{
     for (int i = 0; i < 10; ++i) {
         lp_.load(gamePath("img\\" + formatInteger(game_.textureType) + "\\" + formatInteger(i) + ".bmp"));
         texdr_.add(lp_.bitmap(), lp_.bitmap());

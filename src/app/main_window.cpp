@@ -51,6 +51,7 @@ MainWindow::MainWindow(ErrorDisplay& errors) : errors_(errors)
     clientArea_->setReleaseHandler([this](Qt::MouseButton b, int x, int y) { guarded([&] { FormMouseUp(b, x, y); }); });
 
     buildComponents();
+    connectMenu();
 
     timer_.setInterval(100);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -72,6 +73,7 @@ void MainWindow::buildComponents()
 
     sh1_ = new PictureView(P1_, sh1Picture_);
     sh1_->setGeometry(0, 0, 105, 105);
+    sh1_->setPressHandler([this](Qt::MouseButton, int, int) { guarded([this] { sh1MouseDown(); }); });
 
     L1_ = new QLabel(QStringLiteral("Для пpодолжения нажмите на изображение"), P1_);
     L1_->setGeometry(16, 104, 111, 22);
@@ -82,6 +84,7 @@ void MainWindow::buildComponents()
 
     LB1_ = new MapListBox(P1_);
     LB1_->setGeometry(48, 0, 105, 97);
+    LB1_->setPressHandler([this](Qt::MouseButton, int, int) { guarded([this] { LB1MouseDown(); }); });
     LB1_->setFrameShape(QFrame::Box);
     LB1_->setFrameShadow(QFrame::Plain);
     LB1_->setLineWidth(1);

@@ -36,6 +36,24 @@ public:
     void Timer1Timer();
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseUp(Qt::MouseButton button, int x, int y);
+    void FormCloseQuery();
+    void N1Click();
+    void N3Click() { newRandomBoard(3); }
+    void N4Click() { newRandomBoard(4); }
+    void N5Click() { newRandomBoard(5); }
+    void N6Click() { newRandomBoard(6); }
+    void N8Click() { toggle(menu_.N8); }
+    void N9Click() { toggle(menu_.N9); }
+    void N10Click() { toggle(menu_.N10); }
+    void N12Click();
+    void N14Click();
+    void N15Click() { toggle(menu_.N15); }
+    void N16Click() { toggle(menu_.N16); }
+    void N17Click() { toggle(menu_.N17); }
+    void N19Click() { chooseTextureSet(2); }
+    void N20Click() { chooseTextureSet(1); }
+    void LB1MouseDown();
+    void sh1MouseDown();
 
     // --- what tests and the tick look at ---------------------------------
     Game& game() { return game_; }
@@ -46,6 +64,7 @@ public:
     PictureComponent& bb() { return bb_; }
     PictureComponent& pic() { return pic_; }
     PictureComponent& sh1() { return sh1Picture_; }
+    PictureView& sh1View() { return *sh1_; }
     const ImageList& texdr() const { return texdr_; }
     MapListBox& LB1() { return *LB1_; }
     QPlainTextEdit& His() { return *His_; }
@@ -57,6 +76,9 @@ public:
     bool panelShown() const { return panelShown_; }
     bool historyShown() const { return historyShown_; }
     bool labelShown() const { return labelShown_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     template <typename Handler>
@@ -72,8 +94,16 @@ private:
     void setHistoryShown(bool shown);
     void setLabelShown(bool shown);
 
+    void connectMenu();
+    void newRandomBoard(std::int32_t colourCount);
+    void toggle(QAction* option);
+    void chooseTextureSet(std::int32_t textureType);
+    void loadMapFile();
+    CellCode mapCell(int x, int y) const;
+
     void loadBackgroundPicture();
     void loadTextures();
+    void addTextureSet();
     void readMapList();
     void readOptions();
     void refreshMenu();
