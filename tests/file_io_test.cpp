@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "error_text.h"
 #include "file_io.h"
 #include "temp_folder.h"
 #include "working_folder.h"
@@ -13,15 +14,7 @@ namespace {
 
 using testing::TempFolder;
 
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return "(no error)";
-}
+using testing::errorOf;
 
 std::size_t filesIn(const std::filesystem::path& folder)
 {

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "error_text.h"
 #include "game_error.h"
 #include "image_list.h"
 #include "pixel_check.h"
@@ -23,15 +24,7 @@ Surface texture(Colour body = kBlue)
     return s;
 }
 
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return "(no error)";
-}
+using testing::errorOf;
 
 TEST(ImageList, WhiteTexturePixelsKeepTheSurfaceOthersAreDrawn)
 {

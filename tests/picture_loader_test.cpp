@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "bmp_bytes.h"
+#include "error_text.h"
 #include "game_error.h"
 #include "picture_loader.h"
 #include "pixel_check.h"
@@ -19,15 +20,7 @@ using testing::TempFolder;
 const std::vector<Colour> kPixels = {rgb(255, 0, 0),     rgb(0, 200, 0), rgb(0, 0, 255),
                                      rgb(255, 255, 254), rgb(1, 2, 3),   rgb(254, 255, 255)};
 
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const GameError& error) {
-        return error.message();
-    }
-    return "(no error)";
-}
+using testing::errorOf;
 
 std::string layoutName(const ::testing::TestParamInfo<BmpLayout>& info)
 {

@@ -104,37 +104,42 @@ TEST_F(StatusPanelTest, AfterAReleaseTheZeroStandsAboveTheFrame)
     for (int x = 0; x < 512; ++x) ASSERT_EQ(frame.pixel(x, 0), kGrey); // "0" at (0, -12) is out of sight
 }
 
-TEST(StatusPanelOutline, TakesThePenTheBoardPassLeft)
-{
+// A whole tick on a board of yellow cells; the panel is drawn last.
+class StatusPanelOutline : public ::testing::Test {
+protected:
+    StatusPanelOutline() : frame(600, 512), picture(512, 512)
+    {
+        game.board = Board::fromText("", 2);
+        game.colourCount = 2;
+    }
+
+    void tick() { runTick(game, options, FrameTargets{frame, picture, textures}); }
+
     Game game;
-    game.board = Board::fromText("", 2);
-    game.colourCount = 2;
-    Surface frame(600, 512);
-    Surface picture(512, 512);
-    ImageList textures;
     Options options;
+    Surface frame;
+    Surface picture;
+    ImageList textures;
+};
+
+TEST_F(StatusPanelOutline, TakesThePenTheBoardPassLeft)
+{
     options.flatCells = true;
-    runTick(game, options, FrameTargets{frame, picture, textures});
+    tick();
     EXPECT_EQ(frame.pixel(512, 300), kBlack);
     options.gridOff = true;
-    runTick(game, options, FrameTargets{frame, picture, textures});
+    tick();
     EXPECT_EQ(frame.pixel(512, 300), rgb(255, 255, 0)); // cell (31, 31)'s yellow
     EXPECT_EQ(frame.pixel(599, 300), rgb(255, 255, 0));
     EXPECT_EQ(frame.pixel(598, 0), rgb(255, 255, 0));
     EXPECT_EQ(game.tally[2], 1024);
 }
 
-TEST(StatusPanelOutline, IsBlackWhenTheLastCellDrewAnEdgeLine)
+TEST_F(StatusPanelOutline, IsBlackWhenTheLastCellDrewAnEdgeLine)
 {
-    Game game;
-    game.board = Board::fromText("", 2);
     game.board.set(31, 31, 9);
-    Surface frame(600, 512);
-    Surface picture(512, 512);
-    ImageList textures;
-    Options options;
     options.gridOff = true;
-    runTick(game, options, FrameTargets{frame, picture, textures});
+    tick();
     EXPECT_EQ(frame.pixel(512, 300), kBlack);
 }
 

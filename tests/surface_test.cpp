@@ -42,6 +42,15 @@ TEST(Surface, BrushReadsBackExactlyAsSet)
     }
 }
 
+// The cell rectangle (16, 32, 33, 49): black columns 16 and 32 and rows 32
+// and 48, red inside, nothing at column 33 or row 49.
+Colour oneRedCellOutlinedBlack(int x, int y)
+{
+    if (inside(x, y, 17, 33, 32, 48)) return kRed;
+    if (inside(x, y, 16, 32, 33, 49)) return kBlack;
+    return kWhite;
+}
+
 struct RectangleCase {
     const char* name;
     int x1, y1, x2, y2;
@@ -67,20 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SurfaceRectangle,
     ::testing::Values(
         RectangleCase{"WholeFrameBlack", 0, 0, 600, 600, kBlack, kBlack, [](int, int) { return kBlack; }},
-        RectangleCase{"OneCell", 16, 32, 33, 49, kBlack, kRed,
-                      [](int x, int y) {
-                          if (inside(x, y, 17, 33, 32, 48)) return kRed;
-                          if (inside(x, y, 16, 32, 33, 49)) return kBlack;
-                          return kWhite;
-                      }},
+        RectangleCase{"OneCell", 16, 32, 33, 49, kBlack, kRed, oneRedCellOutlinedBlack},
         RectangleCase{"BottomOutlineClipped", 0, 0, 600, 600, kRed, kBlack,
                       [](int x, int y) { return x == 0 || x == 599 || y == 0 ? kRed : kBlack; }},
-        RectangleCase{"CornersGivenBackwards", 33, 49, 16, 32, kBlack, kRed,
-                      [](int x, int y) {
-                          if (inside(x, y, 17, 33, 32, 48)) return kRed;
-                          if (inside(x, y, 16, 32, 33, 49)) return kBlack;
-                          return kWhite;
-                      }},
+        RectangleCase{"CornersGivenBackwards", 33, 49, 16, 32, kBlack, kRed, oneRedCellOutlinedBlack},
         RectangleCase{"TwoPixelsIsAllOutline", 3, 3, 5, 5, kRed, kBlack,
                       [](int x, int y) { return inside(x, y, 3, 3, 5, 5) ? kRed : kWhite; }},
         RectangleCase{"Empty", 3, 3, 3, 9, kRed, kBlack, [](int, int) { return kWhite; }},
