@@ -99,7 +99,6 @@ private:
     void toggle(QAction* option);
     void chooseTextureSet(std::int32_t textureType);
     void loadMapFile();
-    CellCode mapCell(int x, int y) const;
 
     void loadBackgroundPicture();
     void loadTextures();

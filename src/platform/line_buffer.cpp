@@ -38,9 +38,15 @@ std::string LineBuffer::normalisedText(std::string_view bytes)
 
 void LineBuffer::load(const std::filesystem::path& name)
 {
-    WholeFile file = readWholeFile(name, kCapacity);
+    const WholeFile file = readWholeFile(name, kCapacity);
     if (file.tooLarge) throw GameError("Text exceeds memo capacity");
-    std::string text = normalisedText(file.bytes);
+    loadBytes(file.bytes);
+}
+
+void LineBuffer::loadBytes(std::string_view bytes)
+{
+    if (bytes.size() > kCapacity) throw GameError("Text exceeds memo capacity");
+    std::string text = normalisedText(bytes);
     if (text.size() > kCapacity) throw GameError("Text exceeds memo capacity");
     text_ = std::move(text);
     indexLines();

@@ -22,6 +22,8 @@ public:
     // all become CR LF, and the text ends at its first NUL byte. On failure
     // the content stays as it was.
     void load(const std::filesystem::path& name);
+    // The same for bytes already read.
+    void loadBytes(std::string_view bytes);
 
     // Line k (from 0) without its break, cut to kLineReadLimit characters;
     // the empty text for any k outside the content.
@@ -39,10 +41,8 @@ public:
     std::size_t lineCount() const { return lineStarts_.size(); }
     const std::string& text() const { return text_; }
 
-    // The content that loading these bytes gives (exposed for tests and fuzzing).
-    static std::string normalisedText(std::string_view bytes);
-
 private:
+    static std::string normalisedText(std::string_view bytes);
     void indexLines();
 
     std::string text_;
