@@ -1,0 +1,106 @@
+#include "targets.h"
+
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "game_error.h"
+#include "group_search.h"
+#include "image_list.h"
+#include "integer_text.h"
+#include "line_buffer.h"
+#include "picture_loader.h"
+#include "prepared_map.h"
+#include "press.h"
+#include "surface.h"
+
+namespace lumera::fuzz {
+namespace {
+
+std::string_view bytesOf(const std::uint8_t* data, std::size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+// A broken promise is a crash the fuzzer reports.
+void require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+} // namespace
+
+int lineBuffer(const std::uint8_t* data, std::size_t size)
+{
+    LineBuffer buffer;
+    buffer.loadBytes(bytesOf(data, size));
+    const std::string& text = buffer.text();
+    for (std::size_t k = 0; k <= buffer.lineCount(); ++k) {
+        const std::string line = buffer.readLine(static_cast<std::ptrdiff_t>(k));
+        require(line.size() <= LineBuffer::kLineReadLimit);
+        require(line.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos);
+    }
+    require(buffer.readLine(static_cast<std::ptrdiff_t>(buffer.lineCount())).empty());
+    // Loading what the buffer holds gives it back unchanged.
+    LineBuffer again;
+    again.loadBytes(text);
+    require(again.text() == text);
+    return 0;
+}
+
+int integerParser(const std::uint8_t* data, std::size_t size)
+{
+    try {
+        const std::int32_t value = parseInteger(bytesOf(data, size));
+        require(parseInteger(formatInteger(value)) == value);
+    } catch (const GameError& error) {
+        // The message quotes the text; a NUL in it (which no line of a file
+        // can hold) ends the message's C string early, so look at its start.
+        require(error.what()[0] == '\'');
+    }
+    return 0;
+}
+
+int pictureLoader(const std::uint8_t* data, std::size_t size)
+{
+    try {
+        const Surface picture = decodePicture(std::string(bytesOf(data, size)));
+        require(static_cast<std::int64_t>(picture.width()) * picture.height() <= kMaxPicturePixels);
+        ImageList textures;
+        textures.add(picture, picture);
+        Surface frame(32, 32);
+        textures.draw(frame, 8, 8, 0);
+    } catch (const GameError&) {
+    }
+    return 0;
+}
+
+int preparedMap(const std::uint8_t* data, std::size_t size)
+{
+    LineBuffer lines;
+    lines.loadBytes(bytesOf(data, size));
+    const PreparedMap map(lines);
+    Surface preview(128, 128);
+    try {
+        previewPreparedMap(map, [&](int x, int y, CellCode code) {
+            require(code >= 0 && code <= 9);
+            preview.rectangle(4 * x, 4 * y, 4 * x + 4, 4 * y + 4);
+        });
+    } catch (const GameError&) {
+    }
+    Game game;
+    game.board = Board::fromText("", 3);
+    try {
+        loadPreparedMap(map, game);
+    } catch (const GameError&) {
+    }
+    require(game.board.guardRingIsClear());
+    for (int i = 0; i < 8; ++i) {
+        rightPress(game, i * 67, i * 61);
+        leftPress(game, i * 67, i * 61);
+    }
+    require(game.board.guardRingIsClear());
+    return 0;
+}
+
+} // namespace lumera::fuzz
