@@ -107,7 +107,8 @@ def main():
     folder = make_folder()
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
-    player = subprocess.Popen([game], cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    errors = tempfile.TemporaryFile()
+    player = subprocess.Popen([game], cwd=folder, stdout=subprocess.DEVNULL, stderr=errors)
     failures = []
 
     def check(condition, what):
@@ -116,7 +117,7 @@ def main():
             failures.append(what)
 
     try:
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^Лумера$").split()[0]
+        window = run("timeout", "60", "xdotool", "search", "--sync", "--onlyvisible", "--name", "^Лумера$").split()[0]
         time.sleep(1.5)
         pixel, width, height = screenshot()
         origin = find_board(pixel, width, height)
@@ -157,6 +158,9 @@ def main():
     finally:
         if player.poll() is None:
             player.kill()
+        if failures:
+            errors.seek(0)
+            sys.stdout.write(errors.read().decode(errors="replace")[-4000:])
         manager.kill()
         shutil.rmtree(folder, ignore_errors=True)
     print("%d passed, %d failed" % (7 - len(failures), len(failures)))
