@@ -18,9 +18,10 @@ class Board {
 public:
     static constexpr int kSize = 32;
     static constexpr int kStride = kSize + 2;
+    // Cell (x, y) covers the window pixels from (16x, 16y), 16 each way.
+    static constexpr int kCellPixels = 16;
 
     static constexpr bool inField(int x, int y) { return x >= 0 && x < kSize && y >= 0 && y < kSize; }
-    static constexpr bool inFieldOrGuard(int x, int y) { return x >= -1 && x <= kSize && y >= -1 && y <= kSize; }
 
     // Any cell of the field or the guard ring.
     CellCode at(int x, int y) const { return cells_[index(x, y)]; }
@@ -45,46 +46,18 @@ public:
     // Test frameworks print a board in its text form.
     friend void PrintTo(const Board& board, std::ostream* out) { *out << "\n" << board.toText(); }
 
-    // Flat access for the group search's inner loop. Cells are stored column
-    // by column, guard ring included: the cell right of flat index i is
-    // i + kStride, the one below is i + 1. isFieldIndex tells playing cells
-    // from guard cells; setAtIndex writes playing cells only.
-    static constexpr std::size_t kCellCount = kStride * kStride;
+    // The 32 playing cells of column x, top to bottom (0 <= x < 32): cells
+    // are stored column by column, so a column is contiguous.
+    const CellCode* column(int x) const { return cells_.data() + index(x, 0); }
+    CellCode* column(int x) { return cells_.data() + index(x, 0); }
+
+private:
     static constexpr std::size_t index(int x, int y)
     {
         return static_cast<std::size_t>((x + 1) * kStride + (y + 1));
     }
-    static constexpr bool isFieldIndex(std::size_t i);
-    CellCode atIndex(std::size_t i) const { return cells_[i]; }
-    // The 32 playing cells of column x, top to bottom (0 <= x < 32).
-    const CellCode* column(int x) const { return cells_.data() + index(x, 0); }
-    CellCode* column(int x) { return cells_.data() + index(x, 0); }
-    void setAtIndex(std::size_t i, CellCode code)
-    {
-        if (isFieldIndex(i)) cells_[i] = code;
-    }
 
-private:
-    std::array<CellCode, kCellCount> cells_{};
+    std::array<CellCode, kStride * kStride> cells_{};
 };
-
-namespace board_detail {
-
-constexpr std::array<bool, Board::kCellCount> makeFieldMask()
-{
-    std::array<bool, Board::kCellCount> mask{};
-    for (int x = 0; x < Board::kSize; ++x)
-        for (int y = 0; y < Board::kSize; ++y) mask[Board::index(x, y)] = true;
-    return mask;
-}
-
-inline constexpr std::array<bool, Board::kCellCount> kFieldMask = makeFieldMask();
-
-} // namespace board_detail
-
-constexpr bool Board::isFieldIndex(std::size_t i)
-{
-    return i < kCellCount && board_detail::kFieldMask[i];
-}
 
 } // namespace lumera

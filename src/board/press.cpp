@@ -5,7 +5,7 @@
 namespace lumera {
 namespace {
 
-constexpr std::int32_t kCellPixels = 16;
+constexpr std::int32_t kCellPixels = Board::kCellPixels;
 constexpr std::int32_t kBoardPixels = Board::kSize * kCellPixels;
 
 struct PressedCell {

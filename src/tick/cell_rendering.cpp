@@ -3,7 +3,7 @@
 namespace lumera {
 namespace {
 
-constexpr int kCell = 16;
+constexpr int kCell = Board::kCellPixels;
 
 bool isEmptyCell(const Board& board, int x, int y)
 {
