@@ -6,6 +6,7 @@
 #include "deal.h"
 #include "file_io.h"
 #include "integer_text.h"
+#include "wrapping.h"
 
 namespace lumera {
 namespace {
@@ -68,7 +69,7 @@ void MainWindow::readOptions()
 void MainWindow::loadBackgroundPicture()
 {
     // The +1 wraps for the numbers a negative picture count can draw.
-    const auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(game_.random.draw(game_.pictureCount)) + 1u);
+    const std::int32_t number = wrappingAdd(game_.random.draw(game_.pictureCount), 1);
     pic_.load(gamePath("pic/" + formatInteger(number) + ".bmp"));
 }
 

@@ -1,5 +1,6 @@
 #include "deal.h"
 
+#include "wrapping.h"
 namespace lumera {
 
 void DealBoard(Board& board, std::int32_t colourCount, Random& random)
@@ -7,8 +8,7 @@ void DealBoard(Board& board, std::int32_t colourCount, Random& random)
     for (int x = 0; x < Board::kSize; ++x) {
         for (int y = 0; y < Board::kSize; ++y) {
             // A negative count draws over the whole 32-bit range, so the +1 wraps.
-            const auto drawn = static_cast<std::uint32_t>(random.draw(colourCount));
-            board.set(x, y, static_cast<CellCode>(drawn + 1u));
+            board.set(x, y, wrappingAdd(random.draw(colourCount), 1));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "press.h"
 
 #include "group_search.h"
+#include "wrapping.h"
 
 namespace lumera {
 namespace {
@@ -21,12 +22,6 @@ PressedCell pressedCell(const Game& game, std::int32_t x, std::int32_t y)
     const int a = x / kCellPixels;
     const int b = y / kCellPixels;
     return {groupPressAccepted(game.board, game.colourCount, a, b), a, b};
-}
-
-// d * d added in 32-bit two's complement, as the score has always wrapped.
-std::int32_t wrappingAdd(std::int32_t total, std::int32_t points)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(total) + static_cast<std::uint32_t>(points));
 }
 
 void queueMessage(FloatingMessages& messages, std::int32_t value, std::int32_t x, std::int32_t y)

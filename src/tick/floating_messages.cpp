@@ -1,18 +1,12 @@
 #include "floating_messages.h"
 
 #include "text_buffer.h"
+#include "wrapping.h"
 
 namespace lumera {
 namespace {
 
 constexpr std::int64_t kPanelLeft = 512;
-
-// Slot fields are plain 32-bit values; arithmetic on them wraps, as it
-// always has, instead of overflowing.
-std::int32_t wrappingSubtract(std::int32_t value, std::int64_t amount)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) - static_cast<std::uint32_t>(amount));
-}
 
 void drawMessage(Surface& frame, const FloatingMessage& message)
 {

@@ -5,6 +5,7 @@
 
 #include "cp1251.h"
 #include "text_buffer.h"
+#include "wrapping.h"
 
 namespace lumera {
 namespace {
@@ -39,12 +40,6 @@ void drawLabelled(Surface& frame, int x, int y, std::string_view label, std::int
     frame.drawText(x, y, text.view());
 }
 
-// The 32-bit product the game has always used for the score's line.
-int wrappingTimes16(std::int32_t value)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) * 16u);
-}
-
 } // namespace
 
 void drawStatusPanel(Surface& frame, const Game& game)
@@ -59,11 +54,10 @@ void drawStatusPanel(Surface& frame, const Game& game)
         drawLabelled(frame, kPanelLeft, (colour - 1) * kLineHeight, labels.colours[static_cast<std::size_t>(colour)],
                      game.tally[static_cast<std::size_t>(colour)]);
     }
-    drawLabelled(frame, kPanelLeft, wrappingTimes16(game.colourCount), labels.score, game.score);
+    drawLabelled(frame, kPanelLeft, wrappingMultiply(game.colourCount, kLineHeight), labels.score, game.score);
     TextBuffer preview;
     preview.appendNumber(game.previewValue);
-    const auto above = static_cast<std::int32_t>(static_cast<std::uint32_t>(game.previewY) - 12u);
-    frame.drawText(game.previewX, above, preview.view());
+    frame.drawText(game.previewX, wrappingSubtract(game.previewY, 12), preview.view());
 }
 
 } // namespace lumera
