@@ -61,9 +61,8 @@ void MainWindow::readMapList()
 
 void MainWindow::readOptions()
 {
-    QAction* const items[] = {menu_.N8, menu_.N9, menu_.N10, menu_.N15, menu_.N16, menu_.N17};
     int line = 1;
-    for (QAction* item : items) item->setChecked(readInteger(M1_, line++) != 0);
+    for (QAction* item : menu_.savedOptions()) item->setChecked(readInteger(M1_, line++) != 0);
 }
 
 void MainWindow::loadBackgroundPicture()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <array>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -33,6 +34,9 @@ struct MainMenu {
 
     // Builds the tree on the bar.
     void build(QMenuBar* bar);
+
+    // The six options in the order data.ini keeps them.
+    std::array<QAction*, 6> savedOptions() const { return {N8, N9, N10, N15, N16, N17}; }
 };
 
 } // namespace lumera

@@ -116,25 +116,12 @@ void MainWindow::setClientSize(int width, int height)
     clientArea_->setClientSize(width, height);
 }
 
-void MainWindow::setPanelShown(bool shown)
+// A component's own Visible flag; setting the value it holds changes nothing.
+void MainWindow::setShown(bool& flag, QWidget* component, bool shown)
 {
-    if (shown == panelShown_) return;
-    panelShown_ = shown;
-    P1_->setVisible(shown);
-}
-
-void MainWindow::setHistoryShown(bool shown)
-{
-    if (shown == historyShown_) return;
-    historyShown_ = shown;
-    His_->setVisible(shown);
-}
-
-void MainWindow::setLabelShown(bool shown)
-{
-    if (shown == labelShown_) return;
-    labelShown_ = shown;
-    L1_->setVisible(shown);
+    if (shown == flag) return;
+    flag = shown;
+    component->setVisible(shown);
 }
 
 void MainWindow::layOutForGame()

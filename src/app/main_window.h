@@ -90,9 +90,10 @@ private:
     void buildComponents();
     void layOutForGame();
     void setClientSize(int width, int height);
-    void setPanelShown(bool shown);
-    void setHistoryShown(bool shown);
-    void setLabelShown(bool shown);
+    static void setShown(bool& flag, QWidget* component, bool shown);
+    void setPanelShown(bool shown) { setShown(panelShown_, P1_, shown); }
+    void setHistoryShown(bool shown) { setShown(historyShown_, His_, shown); }
+    void setLabelShown(bool shown) { setShown(labelShown_, L1_, shown); }
 
     void connectMenu();
     void newRandomBoard(std::int32_t colourCount);

@@ -77,7 +77,7 @@ void MainWindow::chooseTextureSet(std::int32_t textureType)
 void MainWindow::FormCloseQuery()
 {
     M1_.clear();
-    for (QAction* option : {menu_.N8, menu_.N9, menu_.N10, menu_.N15, menu_.N16, menu_.N17})
+    for (QAction* option : menu_.savedOptions())
         M1_.append(option->isChecked() ? "1" : "0");
     M1_.append(formatInteger(game_.textureType));
     M1_.save("data.ini");
