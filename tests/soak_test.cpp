@@ -38,7 +38,7 @@ bool bottomRowHoldsOnlyColours(const Board& board)
 {
     for (int x = 0; x < Board::kSize; ++x) {
         const CellCode code = board.at(x, Board::kSize - 1);
-        if (code == kVacated || code == kVacatedBlink || code == kEmpty) return false;
+        if (isBubble(code) || code == kEmpty) return false;
     }
     return true;
 }

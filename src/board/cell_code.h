@@ -21,6 +21,7 @@ constexpr int kColourCodes = 7; // codes 0..6 form groups and are counted
 constexpr int kPanelColours = 6; // colours 1..6 have a label in the panel
 
 constexpr bool isColourCell(CellCode code) { return code >= 0 && code <= 6; }
+constexpr bool isBubble(CellCode code) { return code == kVacated || code == kVacatedBlink; }
 
 // The fill colour of a code, none for codes outside 0..9.
 std::optional<Colour> fillColour(CellCode code);

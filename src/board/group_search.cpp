@@ -146,7 +146,7 @@ bool groupPressAccepted(const Board& board, std::int32_t colourCount, int a, int
 {
     if (!Board::inField(a, b) || colourCount == 0) return false;
     const CellCode c = board.at(a, b);
-    if (c == kVacated || c == kVacatedBlink || c == kEmpty) return false;
+    if (isBubble(c) || c == kEmpty) return false;
     return (Board::inField(a + 1, b) && board.at(a + 1, b) == c) || (Board::inField(a - 1, b) && board.at(a - 1, b) == c) ||
            (Board::inField(a, b + 1) && board.at(a, b + 1) == c) || (Board::inField(a, b - 1) && board.at(a, b - 1) == c);
 }

@@ -3,8 +3,6 @@
 namespace lumera {
 namespace {
 
-bool isBubble(CellCode code) { return code == kVacated || code == kVacatedBlink; }
-
 void carryToTop(Board& board, int x, int y)
 {
     const CellCode bubble = board.at(x, y);
