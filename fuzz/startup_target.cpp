@@ -9,14 +9,11 @@
 #include <string>
 
 #include "main_window.h"
+#include "message_box_error_display.h"
+#include "shown_errors.h"
 
 namespace lumera::fuzz {
 namespace {
-
-class SilentDisplay : public ErrorDisplay {
-public:
-    void show(const std::string&) override {}
-};
 
 void writeFile(const std::filesystem::path& file, std::string_view bytes)
 {
@@ -47,16 +44,6 @@ const std::filesystem::path& gameFolder()
     return folder;
 }
 
-void ensureApplication()
-{
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "lumera-fuzz";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-}
-
 } // namespace
 
 int startup(const std::uint8_t* data, std::size_t size)
@@ -73,7 +60,7 @@ int startup(const std::uint8_t* data, std::size_t size)
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     {
-        SilentDisplay errors;
+        LaidOutErrorDisplay errors;
         MainWindow window(errors);
         window.Timer1().stop();
         window.create();

@@ -12,6 +12,7 @@
 #include "picture_loader.h"
 #include "prepared_map.h"
 #include "press.h"
+#include "shown_errors.h"
 #include "surface.h"
 
 namespace lumera::fuzz {
@@ -58,6 +59,8 @@ int integerParser(const std::uint8_t* data, std::size_t size)
         // can hold) ends the message's C string early, so look at its start.
         require(error.what()[0] == '\'');
     }
+    // The player sees that quote in the error box.
+    runShowingErrors([&] { parseInteger(bytesOf(data, size)); });
     return 0;
 }
 
@@ -81,19 +84,15 @@ int preparedMap(const std::uint8_t* data, std::size_t size)
     lines.loadBytes(bytesOf(data, size));
     const PreparedMap map(lines);
     Surface preview(128, 128);
-    try {
+    runShowingErrors([&] {
         previewPreparedMap(map, [&](int x, int y, CellCode code) {
             require(code >= 0 && code <= 9);
             preview.rectangle(4 * x, 4 * y, 4 * x + 4, 4 * y + 4);
         });
-    } catch (const GameError&) {
-    }
+    });
     Game game;
     game.board = Board::fromText("", 3);
-    try {
-        loadPreparedMap(map, game);
-    } catch (const GameError&) {
-    }
+    runShowingErrors([&] { loadPreparedMap(map, game); });
     require(game.board.guardRingIsClear());
     for (int i = 0; i < 8; ++i) {
         rightPress(game, i * 67, i * 61);

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
 #include "error_display.h"
 #include "recording_error_display.h"
 
@@ -49,6 +54,35 @@ TEST(RunGuarded, ShowsAGameErrorAndEndsOnlyTheHandler)
     EXPECT_EQ(stepsDone, 2);
     EXPECT_EQ(display.shown.size(), 1u);
 }
+
+struct ForeignErrorCase {
+    const char* name;
+    std::function<void()> fail;
+    std::string shown;
+};
+
+void PrintTo(const ForeignErrorCase& c, std::ostream* os) { *os << c.name; }
+
+class ForeignErrors : public ::testing::TestWithParam<ForeignErrorCase> {};
+
+// Errors that are not the game's own still end only the handler.
+TEST_P(ForeignErrors, AreShownLikeTheGamesOwn)
+{
+    testing::RecordingErrorDisplay display;
+    EXPECT_FALSE(runGuarded(display, GetParam().fail));
+    EXPECT_EQ(display.shown, (std::vector<std::string>{GetParam().shown}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ForeignErrors,
+    ::testing::Values(ForeignErrorCase{"OutOfMemory", [] { throw std::bad_alloc(); }, "Out of memory."},
+                      ForeignErrorCase{"TooLongVector",
+                                       [] { std::vector<int>(std::vector<int>().max_size() + 1); },
+                                       "cannot create std::vector larger than max_size()"},
+                      ForeignErrorCase{"Standard", [] { throw std::runtime_error("iconv: No such converter"); },
+                                       "iconv: No such converter."},
+                      ForeignErrorCase{"NotAnException", [] { throw 42; }, "Unexpected error."}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace lumera

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "error_text.h"
 #include "game_error.h"
 #include "line_buffer.h"
 #include "temp_folder.h"
@@ -132,27 +133,80 @@ TEST(LineBuffer, AFolderCannotBeOpenedAsAFile)
     }
 }
 
-TEST(LineBuffer, RefusesAFileBeyondItsCapacityAndKeepsTheContent)
+std::string repeated(std::string_view piece, std::size_t times)
+{
+    std::string out;
+    out.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i) out.append(piece);
+    return out;
+}
+
+std::string sparseFile(const TempFolder& folder, const char* name, off_t size)
+{
+    const auto file = folder / name;
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0644);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::ftruncate(fd, size), 0); // holes: no disk used, every byte NUL
+    ::close(fd);
+    return file.string();
+}
+
+struct CapacityCase {
+    const char* name;
+    std::string bytes;
+    std::size_t lines; // 0 with `refused`
+    bool refused;
+};
+
+void PrintTo(const CapacityCase& c, std::ostream* os) { *os << c.name; }
+
+class LineBufferCapacity : public ::testing::TestWithParam<CapacityCase> {};
+
+// The capacity counts the text as held, with every break CR LF; a refused
+// load keeps what the buffer held.
+TEST_P(LineBufferCapacity, HoldsTheTextOrRefusesIt)
 {
     const TempFolder folder;
     LineBuffer buffer;
     buffer.load(folder.write("kept.txt", "kept"));
-    const auto huge = folder / "huge.txt";
-    const int fd = ::open(huge.c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(LineBuffer::kCapacity) + 1), 0); // sparse: no disk used
-    ::close(fd);
-    EXPECT_THROW(
-        {
-            try {
-                buffer.load(huge);
-            } catch (const GameError& error) {
-                EXPECT_STREQ(error.what(), "Text exceeds memo capacity");
-                throw;
-            }
-        },
-        GameError);
-    EXPECT_EQ(buffer.readLine(0), "kept");
+    const auto file = folder.write("big.txt", GetParam().bytes);
+    if (GetParam().refused) {
+        EXPECT_EQ(testing::errorOf([&] { buffer.load(file); }), "Text exceeds memo capacity");
+        EXPECT_EQ(buffer.readLine(0), "kept");
+    } else {
+        buffer.load(file);
+        EXPECT_EQ(buffer.lineCount(), GetParam().lines);
+    }
+}
+
+constexpr std::size_t kFull = LineBuffer::kCapacity;
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, LineBufferCapacity,
+    ::testing::Values(CapacityCase{"OneLineAtCapacity", std::string(kFull, 'x'), 1, false},
+                      CapacityCase{"OneLineOverCapacity", std::string(kFull + 1, 'x'), 0, true},
+                      CapacityCase{"CrLfsAtCapacity", repeated("\r\n", kFull / 2), kFull / 2, false},
+                      CapacityCase{"LoneLfsDoubleToOverCapacity", std::string(kFull / 2 + 1, '\n'), 0, true},
+                      CapacityCase{"ShortLines", repeated("12345\n", 1'000'000), 1'000'000, false},
+                      CapacityCase{"NulBeforeTheExcess", "a\n" + std::string(kFull + 1, '\0'), 1, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(LineBuffer, AHugeFileOfNulsReadsAsEmptyTextWithoutReadingItAll)
+{
+    const TempFolder folder;
+    LineBuffer buffer;
+    buffer.load(sparseFile(folder, "huge.txt", off_t{1} << 30));
+    EXPECT_EQ(buffer.lineCount(), 0u);
+}
+
+TEST(LineBuffer, ABreakSplitAcrossReadsIsOneBreak)
+{
+    const TempFolder folder;
+    for (const std::size_t before : {65535u, 65536u, 131071u}) {
+        LineBuffer buffer;
+        buffer.load(folder.write("split.txt", std::string(before, 'a') + "\r\nb"));
+        EXPECT_EQ(buffer.lineCount(), 2u) << before;
+        EXPECT_EQ(buffer.readLine(1), "b") << before;
+    }
 }
 
 TEST(LineBuffer, EmptyPipeReadsAsEmptyTextInsteadOfHanging)

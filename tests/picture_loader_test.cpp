@@ -70,6 +70,24 @@ TEST_P(PictureOutcomes, GiveThePlayersMessage)
 
 const auto valid = [] { return testing::bmpFile(3, 2, kPixels, BmpLayout::Rgb24BottomUp); };
 
+// 16 x 16 at 24 bits: 54 bytes of headers, then 16 rows of 48 bytes.
+std::string picture16()
+{
+    std::vector<Colour> pixels;
+    for (int i = 0; i < 256; ++i) pixels.push_back(rgb(static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 7));
+    return testing::bmpFile(16, 16, pixels, BmpLayout::Rgb24BottomUp);
+}
+constexpr std::size_t kOffsetField = 10;
+constexpr std::size_t kHeightField = 22;
+
+// A 2 x 2 picture of one colour, run-length coded with the given runs: its
+// headers and one-colour palette take 58 bytes.
+std::string runLengths(const std::string& runs)
+{
+    return testing::bmpFile(2, 2, std::vector<Colour>(4, rgb(9, 8, 7)), BmpLayout::Rle8).substr(0, 58) + runs;
+}
+const std::string kBothRows("\x02\x00\x00\x00\x02\x00\x00\x01", 8);
+
 INSTANTIATE_TEST_SUITE_P(
     Files, PictureOutcomes,
     ::testing::Values(
@@ -89,7 +107,41 @@ INSTANTIATE_TEST_SUITE_P(
                 "Bitmap image is not valid"},
         Outcome{"NegativeWidth", "1.bmp", [] { return testing::bmpHeaderOnly(-16, 16, 64); },
                 "Bitmap image is not valid"},
-        Outcome{"ZeroHeight", "1.bmp", [] { return testing::bmpHeaderOnly(16, 0, 64); }, "Bitmap image is not valid"}),
+        Outcome{"ZeroHeight", "1.bmp", [] { return testing::bmpHeaderOnly(16, 0, 64); }, "Bitmap image is not valid"},
+        // Pixel data the header promises but the file does not hold.
+        Outcome{"Whole16", "1.bmp", picture16, ""},
+        Outcome{"TruncatedByOneByte", "1.bmp", [] { return picture16().substr(0, 54 + 768 - 1); },
+                "Bitmap image is not valid"},
+        Outcome{"TruncatedByOneRow", "1.bmp", [] { return picture16().substr(0, 54 + 768 - 48); },
+                "Bitmap image is not valid"},
+        Outcome{"TruncatedByHalf", "1.bmp", [] { return picture16().substr(0, 54 + 384); },
+                "Bitmap image is not valid"},
+        Outcome{"OffsetAtTheEnd", "1.bmp", [] { return testing::withField32(picture16(), kOffsetField, 54 + 768); },
+                "Bitmap image is not valid"},
+        Outcome{"OffsetPastTheEnd", "1.bmp",
+                [] { return testing::withField32(picture16(), kOffsetField, 0x7FFF'FFFF); }, "Bitmap image is not valid"},
+        Outcome{"OffsetInsideTheHeader", "1.bmp", [] { return testing::withField32(picture16(), kOffsetField, 40); },
+                "Bitmap image is not valid"},
+        Outcome{"OffsetInsideThePalette", "1.bmp",
+                [] { return testing::withField32(testing::bmpFile(3, 2, kPixels, BmpLayout::Palette8), kOffsetField, 60); },
+                "Bitmap image is not valid"},
+        // Run lengths must give every pixel, row by row.
+        Outcome{"RunsForEveryPixel", "1.bmp", [] { return runLengths(kBothRows); }, ""},
+        Outcome{"RunsWithoutTheEndMark", "1.bmp", [] { return runLengths(kBothRows.substr(0, 6)); }, ""},
+        Outcome{"RunsCutShort", "1.bmp", [] { return runLengths(kBothRows.substr(0, 5)); }, "Bitmap image is not valid"},
+        Outcome{"RunsEndEarly", "1.bmp", [] { return runLengths(std::string("\x02\x00\x00\x00\x01\x00\x00\x01", 8)); },
+                "Bitmap image is not valid"},
+        Outcome{"RunsEndARowEarly", "1.bmp",
+                [] { return runLengths(std::string("\x01\x00\x00\x00\x02\x00\x00\x01", 8)); },
+                "Bitmap image is not valid"},
+        Outcome{"RunsJumpOverPixels", "1.bmp",
+                [] { return runLengths(std::string("\x02\x00\x00\x00\x00\x02\x01\x00\x01\x00\x00\x01", 12)); },
+                "Bitmap image is not valid"},
+        Outcome{"RunPastTheRow", "1.bmp", [] { return runLengths(std::string("\x03\x00\x00\x00\x02\x00\x00\x01", 8)); },
+                "Bitmap image is not valid"},
+        Outcome{"RunsTopDown", "1.bmp",
+                [] { return testing::withField32(runLengths(kBothRows), kHeightField, static_cast<std::uint32_t>(-2)); },
+                "Bitmap image is not valid"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PictureLoader, EmptyFileIsAnEmptyPicture)
@@ -100,18 +152,14 @@ TEST(PictureLoader, EmptyFileIsAnEmptyPicture)
     EXPECT_EQ(picture.height(), 0);
 }
 
-TEST(PictureLoader, TruncatedPixelsNeverCrash)
+// Every cut of a valid file from its 14-byte header on is refused; a
+// run-length file needs no end-of-bitmap mark once its last pixel is given.
+TEST_P(PictureLayouts, EveryTruncationIsRefused)
 {
-    const std::string whole = testing::bmpFile(16, 16, std::vector<Colour>(256, rgb(9, 8, 7)), BmpLayout::Rgb24BottomUp);
-    for (std::size_t size = 14; size < whole.size(); size += 37) {
-        try {
-            const Surface picture = decodePicture(whole.substr(0, size));
-            EXPECT_LE(picture.width(), 16);
-            EXPECT_LE(picture.height(), 16);
-        } catch (const GameError& error) {
-            EXPECT_STREQ(error.what(), "Bitmap image is not valid") << size;
-        }
-    }
+    const std::string whole = testing::bmpFile(16, 3, std::vector<Colour>(48, rgb(9, 8, 7)), GetParam());
+    const std::size_t endMark = GetParam() == BmpLayout::Rle8 ? 2 : 0;
+    for (std::size_t size = 14; size < whole.size() - endMark; ++size)
+        EXPECT_EQ(errorOf([&] { decodePicture(whole.substr(0, size)); }), "Bitmap image is not valid") << size;
 }
 
 } // namespace

@@ -62,6 +62,7 @@ MainWindow::MainWindow(ErrorDisplay& errors) : errors_(errors)
 void MainWindow::buildComponents()
 {
     L2_ = new QLabel(QStringLiteral("0"), clientArea_);
+    L2_->setTextFormat(Qt::PlainText);
     L2_->setGeometry(152, 32, 5, 11);
     L2_->hide();
 
@@ -77,6 +78,7 @@ void MainWindow::buildComponents()
 
     L1_ = new QLabel(QStringLiteral("Для пpодолжения нажмите на изображение"), P1_);
     L1_->setGeometry(16, 104, 111, 22);
+    L1_->setTextFormat(Qt::PlainText);
     L1_->setWordWrap(true);
     L1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     L1_->setFont(pixelFont("MS Serif", 11));

@@ -22,16 +22,22 @@ public:
     virtual void show(const std::string& text) = 0;
 };
 
-// Runs one handler; a GameError it throws ends it and is shown, then the
-// game goes on. Returns whether the handler ran to its end.
+// The message of the exception being handled: a GameError's own text,
+// "Out of memory" for a failed allocation, what any other standard
+// exception says, and a plain "Unexpected error" for anything else.
+std::string messageOfCurrentException();
+
+// Runs one handler; any error it throws (the game's own, or one from the
+// system or the standard library) ends it and is shown, then the game goes
+// on. Returns whether the handler ran to its end.
 template <typename Handler>
 bool runGuarded(ErrorDisplay& display, Handler&& handler)
 {
     try {
         std::forward<Handler>(handler)();
         return true;
-    } catch (const GameError& error) {
-        display.show(withFinalPeriod(error.what()));
+    } catch (...) {
+        display.show(withFinalPeriod(messageOfCurrentException()));
         return false;
     }
 }

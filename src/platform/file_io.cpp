@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "cp1251.h"
 
@@ -16,6 +17,7 @@ public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() { close(); }
     FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
@@ -98,15 +100,42 @@ GameError cannotCreateFile(const std::filesystem::path& name, int errorNumber)
     return GameError("Cannot create file \"" + fullPathText(name) + "\". " + systemErrorText(errorNumber));
 }
 
-WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit)
+namespace {
+
+// Non-blocking, so that a pipe put in a file's place cannot hang the game.
+FileDescriptor openForReading(const std::filesystem::path& name, struct stat& status)
 {
-    // Non-blocking, so that a pipe put in a file's place cannot hang the game.
     FileDescriptor file(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.valid()) throw cannotOpenFile(name, errno);
-    struct stat status {};
     if (::fstat(file.get(), &status) != 0) throw cannotOpenFile(name, errno);
     if (S_ISDIR(status.st_mode)) throw cannotOpenFile(name, EISDIR);
+    return file;
+}
 
+void readPieces(const FileDescriptor& file, const std::function<bool(std::string_view)>& take)
+{
+    char piece[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), piece, sizeof piece);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw GameError("Stream read error");
+        if (got == 0 || !take(std::string_view(piece, static_cast<std::size_t>(got)))) return;
+    }
+}
+
+} // namespace
+
+void readFileInPieces(const std::filesystem::path& name, const std::function<bool(std::string_view)>& take)
+{
+    struct stat status {};
+    const FileDescriptor file = openForReading(name, status);
+    readPieces(file, take);
+}
+
+WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit)
+{
+    struct stat status {};
+    const FileDescriptor file = openForReading(name, status);
     WholeFile result;
     if (S_ISREG(status.st_mode)) {
         if (static_cast<std::uint64_t>(status.st_size) > limit) {
@@ -115,20 +144,16 @@ WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit)
         }
         result.bytes.reserve(static_cast<std::size_t>(status.st_size));
     }
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw GameError("Stream read error");
-        if (got == 0) break;
-        if (result.bytes.size() + static_cast<std::size_t>(got) > limit) {
+    readPieces(file, [&](std::string_view piece) {
+        if (result.bytes.size() + piece.size() > limit) {
             result.bytes.clear();
             result.bytes.shrink_to_fit();
             result.tooLarge = true;
-            return result;
+            return false;
         }
-        result.bytes.append(chunk, static_cast<std::size_t>(got));
-    }
+        result.bytes.append(piece);
+        return true;
+    });
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,12 @@ struct WholeFile {
 // Throws "Cannot open file ..." when it cannot be opened, "Stream read error"
 // when reading fails.
 WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit);
+
+// Reads the file from its start, handing each piece to `take`, until the end
+// or until `take` returns false; so a reader that needs only a part of a file
+// (up to a NUL, up to a limit) never holds more of it. Throws as
+// readWholeFile does.
+void readFileInPieces(const std::filesystem::path& name, const std::function<bool(std::string_view)>& take);
 
 // Replaces the file's content with exactly `bytes`. The bytes go to a new
 // file in the same folder that is then renamed over the old one, so a write

@@ -40,7 +40,14 @@ SizedFont::SizedFont(const QString& face, int pixelSize) : face_(face), pixelSiz
 const Glyph& SizedFont::glyph(unsigned char byte)
 {
     auto& slot = glyphs_[byte];
-    if (!slot) slot = render(byte);
+    if (slot) return *slot;
+    Glyph made = render(byte);
+    if (bytes_ + bytesOf(made) > kMaxBytes) {
+        for (auto& other : glyphs_) other.reset();
+        bytes_ = 0;
+    }
+    bytes_ += bytesOf(made);
+    slot = std::move(made);
     return *slot;
 }
 
@@ -111,9 +118,16 @@ SizedFont& GlyphCache::font(const QString& face, int pixelSize)
     pixelSize = std::clamp(pixelSize, 1, kMaxPixelSize);
     const auto key = std::make_pair(face, pixelSize);
     if (auto found = fonts_.find(key); found != fonts_.end()) return *found->second;
-    if (fonts_.size() >= kMaxSizes) fonts_.clear();
+    if (fonts_.size() >= kMaxSizes || bytes() >= kMaxBytes) fonts_.clear();
     auto inserted = fonts_.emplace(key, std::make_unique<SizedFont>(face, pixelSize));
     return *inserted.first->second;
+}
+
+std::size_t GlyphCache::bytes() const
+{
+    std::size_t total = 0;
+    for (const auto& entry : fonts_) total += entry.second->bytes();
+    return total;
 }
 
 } // namespace lumera

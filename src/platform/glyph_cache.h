@@ -29,32 +29,42 @@ class SizedFont {
 public:
     SizedFont(const QString& face, int pixelSize);
     int cellHeight() const { return cellHeight_; }
+    // The glyph stays valid until the next call: a font whose glyphs outgrow
+    // kMaxBytes drops the others to make room.
     const Glyph& glyph(unsigned char byte);
+    std::size_t bytes() const { return bytes_; }
+
+    static constexpr std::size_t kMaxBytes = 16u * 1024u * 1024u;
 
 private:
     Glyph render(unsigned char byte) const;
+    static std::size_t bytesOf(const Glyph& glyph) { return sizeof(Glyph) + glyph.ink.size(); }
 
     QString face_;
     int pixelSize_;
     int ascent_ = 0;
     int cellHeight_ = 0;
     std::array<std::optional<Glyph>, 256> glyphs_;
+    std::size_t bytes_ = 0;
 };
 
 // The fonts in use, by face and pixel size. Text is drawn every tick, so
 // glyphs are rendered once and then only copied. The cache holds a bounded
-// number of sizes and starts afresh when it is full, so floating messages
-// of every size cannot grow it without end.
+// number of sizes and of bytes and starts afresh when either is reached, so
+// floating messages of every size cannot grow it without end.
 class GlyphCache {
 public:
     static constexpr std::size_t kMaxSizes = 96;
+    static constexpr std::size_t kMaxBytes = 32u * 1024u * 1024u;
     // Larger pixel sizes are drawn at this size: a 1024-point message (the
     // largest group) needs 1365 pixels, and a glyph of this size still
     // renders in a few megabytes.
     static constexpr int kMaxPixelSize = 2048;
 
     static GlyphCache& instance();
+    // The font stays valid until the next call.
     SizedFont& font(const QString& face, int pixelSize);
+    std::size_t bytes() const;
 
 private:
     GlyphCache();

@@ -17,37 +17,63 @@ bool endsWithBreak(const std::string& text)
 
 } // namespace
 
-std::string LineBuffer::normalisedText(std::string_view bytes)
-{
-    bytes = bytes.substr(0, bytes.find('\0'));
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 8);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r') {
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            text.append(kBreak);
-        } else if (c == '\n') {
-            text.append(kBreak);
-        } else {
-            text.push_back(c);
+namespace {
+
+// Turns the bytes of a file, piece by piece, into the buffer's text: every
+// CR LF, lone CR and lone LF becomes CR LF, and the text ends at the first
+// NUL. A CR at the end of one piece may pair with an LF that starts the next.
+class TextNormaliser {
+public:
+    // Takes the next piece; false once a NUL has ended the text.
+    bool take(std::string_view piece)
+    {
+        const std::size_t nul = piece.find('\0');
+        const bool ended = nul != std::string_view::npos;
+        if (ended) piece = piece.substr(0, nul);
+        while (!piece.empty()) {
+            if (afterCr_ && piece.front() == '\n') piece.remove_prefix(1);
+            afterCr_ = false;
+            const std::size_t brk = piece.find_first_of("\r\n");
+            append(piece.substr(0, brk));
+            if (brk == std::string_view::npos) break;
+            append(kBreak);
+            afterCr_ = piece[brk] == '\r';
+            piece.remove_prefix(brk + 1);
         }
+        return !ended;
     }
-    return text;
-}
+
+    std::string&& text() { return std::move(text_); }
+
+private:
+    void append(std::string_view bytes)
+    {
+        if (bytes.size() > LineBuffer::kCapacity - text_.size()) throw GameError("Text exceeds memo capacity");
+        text_.append(bytes);
+    }
+
+    std::string text_;
+    bool afterCr_ = false;
+};
+
+} // namespace
 
 void LineBuffer::load(const std::filesystem::path& name)
 {
-    const WholeFile file = readWholeFile(name, kCapacity);
-    if (file.tooLarge) throw GameError("Text exceeds memo capacity");
-    loadBytes(file.bytes);
+    TextNormaliser normaliser;
+    readFileInPieces(name, [&](std::string_view piece) { return normaliser.take(piece); });
+    adopt(normaliser.text());
 }
 
 void LineBuffer::loadBytes(std::string_view bytes)
 {
-    if (bytes.size() > kCapacity) throw GameError("Text exceeds memo capacity");
-    std::string text = normalisedText(bytes);
-    if (text.size() > kCapacity) throw GameError("Text exceeds memo capacity");
+    TextNormaliser normaliser;
+    normaliser.take(bytes);
+    adopt(normaliser.text());
+}
+
+void LineBuffer::adopt(std::string text)
+{
     text_ = std::move(text);
     indexLines();
 }
@@ -86,10 +112,15 @@ void LineBuffer::save(const std::filesystem::path& name) const
 
 void LineBuffer::indexLines()
 {
+    std::size_t breaks = 0;
+    for (std::size_t at = text_.find(kBreak); at != std::string::npos; at = text_.find(kBreak, at + kBreak.size()))
+        ++breaks;
     lineStarts_.clear();
+    lineStarts_.shrink_to_fit();
+    lineStarts_.reserve(breaks + 1);
     std::size_t start = 0;
     while (start < text_.size()) {
-        lineStarts_.push_back(start);
+        lineStarts_.push_back(static_cast<std::uint32_t>(start));
         const std::size_t end = text_.find(kBreak, start);
         if (end == std::string::npos) break;
         start = end + kBreak.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,15 +13,17 @@ namespace lumera {
 // a list of lines. The content is bytes in which every line break is CR LF.
 class LineBuffer {
 public:
-    // Files above this size are refused with "Text exceeds memo capacity",
-    // so that no file can exhaust memory.
-    static constexpr std::size_t kCapacity = 64u * 1024u * 1024u;
+    // Text longer than this once its breaks are CR LF is refused with "Text
+    // exceeds memo capacity", so that no file can exhaust memory: the text
+    // and its line index together stay under 48 MiB in every shape, one long
+    // line or nothing but breaks.
+    static constexpr std::size_t kCapacity = 16u * 1024u * 1024u;
     // A line reads as at most this many characters.
     static constexpr std::size_t kLineReadLimit = 4096;
 
     // Replaces the content with the file's text: CR LF, lone CR and lone LF
-    // all become CR LF, and the text ends at its first NUL byte. On failure
-    // the content stays as it was.
+    // all become CR LF, and the text ends at its first NUL byte (the file is
+    // not read past it). On failure the content stays as it was.
     void load(const std::filesystem::path& name);
     // The same for bytes already read.
     void loadBytes(std::string_view bytes);
@@ -42,11 +45,13 @@ public:
     const std::string& text() const { return text_; }
 
 private:
-    static std::string normalisedText(std::string_view bytes);
+    void adopt(std::string text);
     void indexLines();
 
     std::string text_;
-    std::vector<std::size_t> lineStarts_;
+    // Offsets into text_, which the capacity keeps below 2^32.
+    std::vector<std::uint32_t> lineStarts_;
+    static_assert(kCapacity < (std::size_t{1} << 32));
 };
 
 } // namespace lumera

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "bitmap_layout.h"
 #include "file_io.h"
 #include "game_error.h"
 
@@ -56,6 +57,7 @@ Surface decodePicture(const std::string& bytes)
     if (bytes.empty()) return Surface();
     if (bytes.size() < kFileHeaderBytes) throw GameError("Stream read error");
     if (bytes[0] != 'B' || bytes[1] != 'M') refuseBitmap();
+    if (!bitmapGivesEveryPixel(bytes)) refuseBitmap();
 
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);

@@ -120,4 +120,11 @@ std::string bmpHeaderOnly(std::int32_t width, std::int32_t height, int pixelByte
     return headers(width, height, 24, 0, 0, claimed) + std::string(static_cast<std::size_t>(pixelBytes), '\0');
 }
 
+std::string withField32(std::string file, std::size_t at, std::uint32_t value)
+{
+    std::string field;
+    put32(field, value);
+    return file.replace(at, 4, field);
+}
+
 } // namespace lumera::testing

@@ -18,4 +18,7 @@ std::string bmpFile(int width, int height, const std::vector<Colour>& pixels, Bm
 // given size, with `pixelBytes` zero bytes after them.
 std::string bmpHeaderOnly(std::int32_t width, std::int32_t height, int pixelBytes);
 
+// The file with the little-endian 32-bit field at byte `at` replaced.
+std::string withField32(std::string file, std::size_t at, std::uint32_t value);
+
 } // namespace lumera::testing
