@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QTextDocument>
 #include <functional>
+#include <string_view>
 
 #include "game_folder.h"
 #include "main_window.h"
@@ -10,6 +12,19 @@ namespace {
 
 using testing::GameFolder;
 using testing::WindowOnFolder;
+
+std::string halfOf(const std::filesystem::path& file)
+{
+    const std::string bytes = testing::readBytes(file);
+    return bytes.substr(0, bytes.size() / 2);
+}
+
+std::string repeated(std::string_view piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) out.append(piece);
+    return out;
+}
 
 bool allCells(const Board& board, CellCode code)
 {
@@ -133,8 +148,30 @@ INSTANTIATE_TEST_SUITE_P(
         StartFailure{"TextureFolderOfAnotherType", [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n7\r\n"); },
                      "Cannot open file \"%/img/7/0.bmp\". No such file or directory.", true, 0, 1, 2},
         StartFailure{"EmptyTextureFile", [](GameFolder& f) { f.write("img/1/0.bmp", ""); }, "Invalid image size.",
-                     true, 0, 1, 2}),
+                     true, 0, 1, 2},
+        StartFailure{"TextureCutShort", [](GameFolder& f) { f.write("img/1/2.bmp", halfOf(f / "img/1/2.bmp")); },
+                     "Bitmap image is not valid.", true, 2, 1, 2},
+        // Files too large to hold are refused before they cost time or memory.
+        StartFailure{"HistoryBeyondItsBytes", [](GameFolder& f) { f.write("history.txt", std::string(256 * 1024 + 1, 'x')); },
+                     "Text exceeds memo capacity.", false, 0, 0, 0},
+        StartFailure{"HistoryBeyondItsLines", [](GameFolder& f) { f.write("history.txt", repeated("a\r\n", 65537)); },
+                     "Text exceeds memo capacity.", false, 0, 0, 0},
+        StartFailure{"ConfigOfLineBreaks", [](GameFolder& f) { f.write("config.ini", std::string(24 << 20, '\n')); },
+                     "Text exceeds memo capacity.", false, 0, 0, 0},
+        StartFailure{"DataOfOneLongLine", [](GameFolder& f) { f.write("data.ini", std::string(20 << 20, '1')); },
+                     "Text exceeds memo capacity.", false, 0, 0, 2}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
+{
+    for (const std::string& history : {std::string(256 * 1024, 'x'), repeated("\xC8\r\n", 65536)}) {
+        GameFolder folder;
+        folder.write("history.txt", history);
+        WindowOnFolder w(folder);
+        EXPECT_TRUE(w.errors().empty());
+        EXPECT_EQ(w->His().document()->characterCount(), history.size() == 256 * 1024 ? 256 * 1024 + 1 : 2 * 65536 + 1);
+    }
+}
 
 TEST(WindowStart, OptionsBeforeAFailingLineAreSet)
 {
@@ -144,13 +181,27 @@ TEST(WindowStart, OptionsBeforeAFailingLineAreSet)
     EXPECT_EQ(optionMarks(w.window()), (std::vector<bool>{true, true, false, false, false, false}));
 }
 
-TEST(WindowStart, AMissingPictureChecksAndGreysPicturesOffSilently)
+class UnreadablePicture : public ::testing::TestWithParam<std::function<void(GameFolder&)>> {};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, UnreadablePicture,
+                         ::testing::Values(
+                             [](GameFolder& f) {
+                                 std::filesystem::remove(f / "pic/1.bmp");
+                                 std::filesystem::remove(f / "pic/2.bmp");
+                             },
+                             [](GameFolder& f) {
+                                 f.write("pic/1.bmp", halfOf(f / "pic/1.bmp"));
+                                 f.write("pic/2.bmp", halfOf(f / "pic/2.bmp"));
+                             }));
+
+// Missing, or cut after half of its pixel rows.
+TEST_P(UnreadablePicture, ChecksAndGreysPicturesOffSilently)
 {
     GameFolder folder;
-    std::filesystem::remove(folder / "pic/1.bmp");
-    std::filesystem::remove(folder / "pic/2.bmp");
+    GetParam()(folder);
     WindowOnFolder w(folder);
     EXPECT_TRUE(w.errors().empty());
+    EXPECT_FALSE(w->pic().hasPicture());
     EXPECT_TRUE(w->menu().N10->isChecked());
     EXPECT_FALSE(w->menu().N10->isEnabled());
     EXPECT_EQ(w->texdr().count(), 10);

@@ -15,6 +15,11 @@ namespace {
 // read as empty, and this many are enough for any real list.
 constexpr std::int32_t kMaxMapNames = 10000;
 
+// The history view lays out and wraps all of its text at once, at some 40
+// bytes of memory per character and 200 per line, so it takes at most this
+// much; larger histories are refused like any text too large to hold.
+constexpr LineBuffer::Limits kHistoryLimits{256 * 1024, 65536};
+
 std::int32_t readInteger(const LineBuffer& buffer, int line)
 {
     return parseInteger(buffer.readLine(line - 1));
@@ -24,7 +29,7 @@ std::int32_t readInteger(const LineBuffer& buffer, int line)
 
 void MainWindow::FormCreate()
 {
-    LineBuffer history;
+    LineBuffer history(kHistoryLimits);
     history.load("history.txt");
     His_->setPlainText(QString::fromStdString(cp1251ToUtf8(history.text())));
 
@@ -39,7 +44,8 @@ void MainWindow::FormCreate()
 
     for (FloatingMessage& message : game_.messages) message.value = 0;
     game_.score = 0;
-    game_.random.seedFromClock();
+    if (seedSource_) game_.random.setSeed(seedSource_());
+    else game_.random.seedFromClock();
 
     try {
         loadBackgroundPicture();

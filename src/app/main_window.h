@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <cstdint>
+#include <functional>
 
 #include "client_area.h"
 #include "components.h"
@@ -14,6 +16,7 @@
 #include "main_menu.h"
 #include "options.h"
 #include "picture_component.h"
+#include "tick_inputs.h"
 
 namespace lumera {
 
@@ -54,6 +57,13 @@ public:
     void N20Click() { chooseTextureSet(1); }
     void LB1MouseDown();
     void sh1MouseDown();
+
+    // A tick whose inputs are those of the last full tick, which changed
+    // none of them, is left out whole (see TickSkipper). Off, every tick
+    // runs in full: what the skipping is checked against.
+    void setSkipUnchangedTicks(bool skip) { skipUnchangedTicks_ = skip; }
+    // Where the start-up takes the random seed from: the clock unless set.
+    void setSeedSource(std::function<std::uint32_t()> source) { seedSource_ = std::move(source); }
 
     // --- what tests and the tick look at ---------------------------------
     Game& game() { return game_; }
@@ -108,6 +118,7 @@ private:
     void readOptions();
     void refreshMenu();
     void showFrame();
+    TickOutputs tickOutputs();
 
     ErrorDisplay& errors_;
     Game game_;
@@ -129,6 +140,9 @@ private:
     QLabel* L1_ = nullptr;
     MapListBox* LB1_ = nullptr;
     QPlainTextEdit* His_ = nullptr;
+    TickSkipper tickSkipper_;
+    bool skipUnchangedTicks_ = true;
+    std::function<std::uint32_t()> seedSource_;
     bool panelShown_ = false;
     bool historyShown_ = false;
     bool labelShown_ = true;

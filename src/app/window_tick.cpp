@@ -9,8 +9,19 @@ namespace lumera {
 void MainWindow::Timer1Timer()
 {
     refreshMenu();
-    runTick(game_, options(), FrameTargets{bb_.surface(), pic_.surface(), texdr_});
+    const Options options = this->options();
+    const FrameTargets targets{bb_.surface(), pic_.surface(), texdr_};
+    const TickInputs before = tickInputsOf(game_, options, targets);
+    if (skipUnchangedTicks_ && tickSkipper_.canSkip(before, tickOutputs())) return;
+    tickSkipper_.beginFullTick(before);
+    runTick(game_, options, targets);
     showFrame();
+    tickSkipper_.endFullTick(tickInputsOf(game_, options, targets), tickOutputs());
+}
+
+TickOutputs MainWindow::tickOutputs()
+{
+    return TickOutputs{bb_.surface().version(), clientArea_->surface().version()};
 }
 
 void MainWindow::refreshMenu()

@@ -16,6 +16,7 @@ struct FloatingMessage {
     std::int32_t y = 0;
     std::int32_t blink = 0;
     std::int32_t life = 0;
+    friend bool operator==(const FloatingMessage&, const FloatingMessage&) = default;
 };
 
 constexpr int kFloatingMessageSlots = 51;

@@ -24,6 +24,7 @@ int ImageList::add(const Surface& image, const Surface& mask)
             }
         }
         entries_.push_back(entry);
+        version_ = newContentVersion();
     }
     return first;
 }
@@ -49,6 +50,7 @@ void ImageList::remove(std::int32_t index)
 {
     if (index < 0 || index >= count()) throw GameError("Invalid ImageList Index");
     entries_.erase(entries_.begin() + index);
+    version_ = newContentVersion();
 }
 
 } // namespace lumera

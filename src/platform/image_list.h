@@ -28,6 +28,8 @@ public:
     void remove(std::int32_t index);
 
     int count() const { return static_cast<int>(entries_.size()); }
+    // Changes with every entry added or removed.
+    std::uint64_t version() const { return version_; }
 
 private:
     struct Entry {
@@ -35,6 +37,7 @@ private:
         std::array<std::uint32_t, kSide * kSide> image{}; // 0xffRRGGBB, 0 where transparent
     };
     std::vector<Entry> entries_;
+    std::uint64_t version_ = newContentVersion();
 };
 
 } // namespace lumera

@@ -10,6 +10,22 @@ namespace {
 
 constexpr std::string_view kBreak = "\r\n";
 
+GameError tooLarge()
+{
+    return GameError("Text exceeds memo capacity");
+}
+
+std::size_t lineCountOf(const std::string& text)
+{
+    std::size_t breaks = 0;
+    for (std::size_t at = text.find(kBreak); at != std::string::npos; at = text.find(kBreak, at + kBreak.size()))
+        ++breaks;
+    const std::size_t lastBreak = text.rfind(kBreak);
+    const bool unbrokenLastLine =
+        !text.empty() && (lastBreak == std::string::npos || lastBreak + kBreak.size() != text.size());
+    return breaks + (unbrokenLastLine ? 1 : 0);
+}
+
 bool endsWithBreak(const std::string& text)
 {
     return text.size() >= 2 && text.compare(text.size() - 2, 2, kBreak) == 0;
@@ -24,6 +40,8 @@ namespace {
 // NUL. A CR at the end of one piece may pair with an LF that starts the next.
 class TextNormaliser {
 public:
+    explicit TextNormaliser(std::size_t capacity) : capacity_(capacity) {}
+
     // Takes the next piece; false once a NUL has ended the text.
     bool take(std::string_view piece)
     {
@@ -48,10 +66,11 @@ public:
 private:
     void append(std::string_view bytes)
     {
-        if (bytes.size() > LineBuffer::kCapacity - text_.size()) throw GameError("Text exceeds memo capacity");
+        if (bytes.size() > capacity_ - text_.size()) throw tooLarge();
         text_.append(bytes);
     }
 
+    std::size_t capacity_;
     std::string text_;
     bool afterCr_ = false;
 };
@@ -60,20 +79,26 @@ private:
 
 void LineBuffer::load(const std::filesystem::path& name)
 {
-    TextNormaliser normaliser;
+    TextNormaliser normaliser(limits_.capacity);
     readFileInPieces(name, [&](std::string_view piece) { return normaliser.take(piece); });
     adopt(normaliser.text());
 }
 
 void LineBuffer::loadBytes(std::string_view bytes)
 {
-    TextNormaliser normaliser;
+    TextNormaliser normaliser(limits_.capacity);
     normaliser.take(bytes);
     adopt(normaliser.text());
 }
 
+LineBuffer::LineBuffer(Limits limits) : limits_(limits)
+{
+    limits_.capacity = std::min(limits_.capacity, kCapacity);
+}
+
 void LineBuffer::adopt(std::string text)
 {
+    if (lineCountOf(text) > limits_.maxLines) throw tooLarge();
     text_ = std::move(text);
     indexLines();
 }
@@ -112,12 +137,9 @@ void LineBuffer::save(const std::filesystem::path& name) const
 
 void LineBuffer::indexLines()
 {
-    std::size_t breaks = 0;
-    for (std::size_t at = text_.find(kBreak); at != std::string::npos; at = text_.find(kBreak, at + kBreak.size()))
-        ++breaks;
     lineStarts_.clear();
     lineStarts_.shrink_to_fit();
-    lineStarts_.reserve(breaks + 1);
+    lineStarts_.reserve(lineCountOf(text_));
     std::size_t start = 0;
     while (start < text_.size()) {
         lineStarts_.push_back(static_cast<std::uint32_t>(start));

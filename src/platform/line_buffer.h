@@ -18,6 +18,15 @@ public:
     // and its line index together stay under 48 MiB in every shape, one long
     // line or nothing but breaks.
     static constexpr std::size_t kCapacity = 16u * 1024u * 1024u;
+
+    // A buffer whose text must also fit a smaller view: loads beyond
+    // `capacity` bytes or `maxLines` lines are refused in the same way.
+    struct Limits {
+        std::size_t capacity = kCapacity;
+        std::size_t maxLines = kCapacity / 2;
+    };
+    LineBuffer() = default;
+    explicit LineBuffer(Limits limits);
     // A line reads as at most this many characters.
     static constexpr std::size_t kLineReadLimit = 4096;
 
@@ -48,6 +57,7 @@ private:
     void adopt(std::string text);
     void indexLines();
 
+    Limits limits_;
     std::string text_;
     // Offsets into text_, which the capacity keeps below 2^32.
     std::vector<std::uint32_t> lineStarts_;

@@ -45,6 +45,7 @@ Surface::Surface(QImage image) : image_(std::move(image))
 
 Surface::PixelRows<std::uint32_t> Surface::pixels()
 {
+    version_ = newContentVersion();
     return {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4};
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "colour.h"
+#include "content_version.h"
 #include "pixel_rect.h"
 
 namespace lumera {
@@ -44,6 +45,22 @@ public:
     const QString& fontFace() const { return face_; }
     int penX() const { return penX_; }
     int penY() const { return penY_; }
+
+    // Everything the drawing operations read besides the pixels.
+    struct DrawingState {
+        Colour brush;
+        Colour pen;
+        Colour fontColour;
+        std::int32_t fontPoints;
+        int penX;
+        int penY;
+        friend bool operator==(const DrawingState&, const DrawingState&) = default;
+    };
+    DrawingState drawingState() const { return {brush_, pen_, fontColour_, fontPoints_, penX_, penY_}; }
+
+    // Changes whenever the pixels may have: at every write access. Copies
+    // share it with what they were copied from, as they share the pixels.
+    std::uint64_t version() const { return version_; }
 
     // Outline ring in the pen colour, inside in the brush colour.
     void rectangle(int x1, int y1, int x2, int y2);
@@ -95,6 +112,7 @@ private:
     QString face_ = QString::fromUtf8(kInitialFace.data(), static_cast<qsizetype>(kInitialFace.size()));
     int penX_ = 0;
     int penY_ = 0;
+    std::uint64_t version_ = newContentVersion();
 };
 
 // Character height in pixels of a font of `points` at 96 pixels per inch.

@@ -10,6 +10,7 @@ struct Options {
     bool blink = false;        // "Не использовать гладкую анимацию"
     bool flatCells = false;    // "Не использовать текстуру"
     bool messagesOff = false;  // "Отключить плавающие сообщения"
+    friend bool operator==(const Options&, const Options&) = default;
 };
 
 } // namespace lumera

@@ -1,0 +1,206 @@
+// Two copies of the real window driven through the same long seeded
+// session: one runs every tick in full, the other leaves out the ticks that
+// would change nothing. After every tick their frames, what their windows
+// show and their games must be the same.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bmp_bytes.h"
+#include "game_folder.h"
+#include "main_window.h"
+#include "recording_error_display.h"
+
+namespace lumera {
+namespace {
+
+using testing::BmpLayout;
+using testing::GameFolder;
+using testing::WindowOnFolder;
+
+constexpr int kSteps = 8'000;
+
+// Textures whose white pixels let what lies beneath show through, small
+// pictures that leave part of the board to earlier frames, and maps.
+class SeeThroughFolder : public GameFolder {
+public:
+    SeeThroughFolder()
+    {
+        for (int type = 1; type <= 2; ++type)
+            for (int i = 0; i < 10; ++i) write(texturePath(type, i), texture(type, i));
+        for (int n = 1; n <= 2; ++n)
+            write("pic/" + std::to_string(n) + ".bmp",
+                  testing::bmpFile(96, 80, std::vector<Colour>(96 * 80, rgb(0, 70, static_cast<std::uint8_t>(90 * n))),
+                                   BmpLayout::Rgb24BottomUp));
+        std::string config = "2\r\n4\r\n";
+        Random random(77);
+        for (int m = 0; m < 3; ++m) {
+            const std::string name = "map" + std::to_string(m);
+            config += name + "\r\n";
+            std::string text = std::to_string(3 + m) + "\r\n";
+            for (int x = 0; x < 32; ++x) {
+                for (int y = 0; y < 32; ++y) text.push_back(static_cast<char>('0' + (m == 2 ? random.draw(10) : 1 + random.draw(3 + m))));
+                text += "\r\n";
+            }
+            write("map/" + name + ".txt", text);
+        }
+        write("config.ini", config + "missing\r\n");
+    }
+
+    static std::string texturePath(int type, int i) { return "img/" + std::to_string(type) + "/" + std::to_string(i) + ".bmp"; }
+
+    static std::string texture(int type, int i)
+    {
+        std::vector<Colour> pixels;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                pixels.push_back((x + y + i) % (2 + type) == 0 ? kWhite : testing::fixtureTextureColour(type, i));
+        return testing::bmpFile(16, 16, pixels, BmpLayout::Rgb24BottomUp);
+    }
+};
+
+class Session {
+public:
+    Session() : full(folder, false), skipping(folder, false), script(20261210)
+    {
+        full->setSkipUnchangedTicks(false);
+        for (WindowOnFolder* w : {&full, &skipping}) {
+            (*w)->setSeedSource([seed = std::uint32_t{1}]() mutable { return seed += 7919; });
+            (*w)->create();
+        }
+    }
+
+    void run()
+    {
+        for (int step = 0; step < kSteps; ++step) {
+            const std::int32_t roll = script.draw(1000);
+            if (roll < 300) tick(1);
+            else if (roll < 340) tick(40); // long enough for the board to come to rest
+            else if (roll < 470) press(Qt::LeftButton, false);
+            else if (roll < 520) press(Qt::LeftButton, true); // a double click
+            else if (roll < 580) press(Qt::RightButton, false);
+            else if (roll < 610) press(Qt::MiddleButton, false);
+            else if (roll < 700) release();
+            else if (roll < 840) menuCommand();
+            else if (roll < 900) previewMap();
+            else if (roll < 940) loadMap();
+            else breakOrMendAFile();
+            if (::testing::Test::HasFailure()) {
+                ADD_FAILURE() << "at step " << step;
+                return;
+            }
+        }
+        EXPECT_GT(skipped, kSteps / 10) << "the skipping copy never rested";
+        EXPECT_GT(moved, kSteps / 10) << "the session never moved";
+        EXPECT_EQ(full.errors(), skipping.errors());
+        EXPECT_EQ(fullHandlerErrors.shown, skippingHandlerErrors.shown);
+        EXPECT_FALSE(fullHandlerErrors.shown.empty()) << "no load ever failed";
+    }
+
+private:
+    void tick(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            runGuarded(fullHandlerErrors, [&] { full->Timer1Timer(); });
+            const std::uint64_t shownBefore = skipping->clientArea().surface().version();
+            runGuarded(skippingHandlerErrors, [&] { skipping->Timer1Timer(); });
+            (shownBefore == skipping->clientArea().surface().version() ? skipped : moved) += 1;
+            ASSERT_EQ(skipping->bb().surface().image(), full->bb().surface().image());
+            ASSERT_EQ(skipping->clientArea().surface().image(), full->clientArea().surface().image());
+            ASSERT_EQ(skipping->game().board, full->game().board);
+            ASSERT_TRUE(skipping->game().messages == full->game().messages);
+            ASSERT_EQ(skipping->game().score, full->game().score);
+        }
+    }
+
+    // As the window runs its handlers: an error ends only the handler.
+    template <typename Action>
+    void onBoth(Action action)
+    {
+        runGuarded(fullHandlerErrors, [&] { action(full.window()); });
+        runGuarded(skippingHandlerErrors, [&] { action(skipping.window()); });
+    }
+
+    std::int32_t coordinate() { return script.draw(660) - 30; }
+
+    void press(Qt::MouseButton button, bool twice)
+    {
+        const std::int32_t x = coordinate(), y = coordinate();
+        onBoth([&](MainWindow& w) {
+            w.FormMouseDown(button, x, y);
+            if (twice) w.FormMouseDown(button, x, y);
+        });
+    }
+
+    void release()
+    {
+        const auto button = script.draw(2) == 0 ? Qt::LeftButton : Qt::RightButton;
+        const std::int32_t x = coordinate(), y = coordinate();
+        onBoth([&](MainWindow& w) { w.FormMouseUp(button, x, y); });
+    }
+
+    void menuCommand()
+    {
+        QAction* MainMenu::*const commands[] = {&MainMenu::N3,  &MainMenu::N4,  &MainMenu::N5,  &MainMenu::N6,
+                                                &MainMenu::N8,  &MainMenu::N9,  &MainMenu::N10, &MainMenu::N12,
+                                                &MainMenu::N14, &MainMenu::N15, &MainMenu::N16, &MainMenu::N17,
+                                                &MainMenu::N19, &MainMenu::N20, &MainMenu::N1};
+        const auto pick = static_cast<std::size_t>(script.draw(static_cast<std::int32_t>(std::size(commands))));
+        onBoth([&](MainWindow& w) { (w.menu().*commands[pick])->trigger(); });
+    }
+
+    void previewMap()
+    {
+        const std::int32_t index = script.draw(6) - 1;
+        onBoth([&](MainWindow& w) {
+            if (!w.panelShown()) w.menu().N12->trigger();
+            w.LB1().setSelectedIndex(index);
+            w.LB1MouseDown();
+        });
+    }
+
+    void loadMap()
+    {
+        const std::int32_t index = script.draw(6) - 1;
+        onBoth([&](MainWindow& w) {
+            if (!w.panelShown()) w.menu().N12->trigger();
+            w.LB1().setSelectedIndex(index);
+            w.sh1MouseDown();
+        });
+    }
+
+    // Picture and texture loads that fail, and succeed again.
+    void breakOrMendAFile()
+    {
+        const std::string files[] = {"pic/1.bmp", "pic/2.bmp", SeeThroughFolder::texturePath(2, 3), SeeThroughFolder::texturePath(1, 9)};
+        const auto which = static_cast<std::size_t>(script.draw(4));
+        const auto path = folder / files[which];
+        if (std::filesystem::exists(path)) {
+            std::filesystem::remove(path);
+        } else if (which < 2) {
+            folder.write(files[which], testing::bmpFile(96, 80, std::vector<Colour>(96 * 80, rgb(200, 10, 10)), BmpLayout::Rgb24BottomUp));
+        } else {
+            folder.write(files[which], SeeThroughFolder::texture(which == 2 ? 2 : 1, which == 2 ? 3 : 9));
+        }
+    }
+
+    SeeThroughFolder folder;
+    WindowOnFolder full;
+    WindowOnFolder skipping;
+    Random script;
+    testing::RecordingErrorDisplay fullHandlerErrors;
+    testing::RecordingErrorDisplay skippingHandlerErrors;
+    int skipped = 0;
+    int moved = 0;
+};
+
+TEST(TickSkipping, AGameThatSkipsUnchangedTicksShowsWhatTheFullTickShows)
+{
+    Session session;
+    session.run();
+}
+
+} // namespace
+} // namespace lumera
