@@ -59,6 +59,17 @@ Colour Surface::pixel(int x, int y) const
     return colourOfPixel(pixels().row(y)[x]);
 }
 
+void Surface::prefetchForWriting(const PixelRect& area) const
+{
+    const PixelRect clipped = area.intersected(bounds());
+    if (clipped.isEmpty()) return;
+    const auto rows = pixels();
+    for (auto y = clipped.top; y < clipped.bottom; ++y) {
+        __builtin_prefetch(rows.row(y) + clipped.left, 1);
+        __builtin_prefetch(rows.row(y) + clipped.right - 1, 1);
+    }
+}
+
 void Surface::fill(const PixelRect& area, Colour colour)
 {
     const PixelRect clipped = area.intersected(bounds());
@@ -74,11 +85,32 @@ void Surface::rectangle(int ix1, int iy1, int ix2, int iy2)
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     if (x1 == x2 || y1 == y2) return;
+    if (x2 - x1 >= 2 && y2 - y1 >= 2 && bounds().intersected({x1, y1, x2, y2}) == PixelRect{x1, y1, x2, y2}) {
+        rectangleInside(x1, y1, x2, y2);
+        return;
+    }
     fill({x1, y1, x2, y1 + 1}, pen_);
     if (y2 - 1 > y1) fill({x1, y2 - 1, x2, y2}, pen_);
     fill({x1, y1 + 1, x1 + 1, y2 - 1}, pen_);
     if (x2 - 1 > x1) fill({x2 - 1, y1 + 1, x2, y2 - 1}, pen_);
     fill({x1 + 1, y1 + 1, x2 - 1, y2 - 1}, brush_);
+}
+
+// The whole rectangle on the surface: each row written once, from one
+// access to the pixels, as the board's flat cells are drawn every tick.
+void Surface::rectangleInside(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
+{
+    const std::uint32_t pen = pixelOf(pen_);
+    const std::uint32_t brush = pixelOf(brush_);
+    const auto rows = pixels();
+    std::fill(rows.row(y1) + x1, rows.row(y1) + x2, pen);
+    for (std::int64_t y = y1 + 1; y < y2 - 1; ++y) {
+        std::uint32_t* row = rows.row(y);
+        row[x1] = pen;
+        std::fill(row + x1 + 1, row + x2 - 1, brush);
+        row[x2 - 1] = pen;
+    }
+    std::fill(rows.row(y2 - 1) + x1, rows.row(y2 - 1) + x2, pen);
 }
 
 void Surface::moveTo(int x, int y)

@@ -86,6 +86,11 @@ public:
     // in the 32-bit range; a rectangle beyond it copies nothing.
     static void copy(Surface& destination, const PixelRect& to, const Surface& source, const PixelRect& from);
 
+    // Asks the processor to bring the rows of `area` into its caches ahead of
+    // writes that go down a column, where it would not guess them itself:
+    // one row of a column lies a whole frame width past the one before.
+    void prefetchForWriting(const PixelRect& area) const;
+
     // Fills a clipped rectangle with one colour (no outline).
     void fill(const PixelRect& area, Colour colour);
 
@@ -103,6 +108,7 @@ public:
 
 private:
     void drawSlantedLine(std::int64_t dx, std::int64_t dy);
+    void rectangleInside(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
 
     QImage image_;
     Colour brush_ = kWhite;

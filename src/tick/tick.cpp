@@ -10,6 +10,8 @@ void runTick(Game& game, const Options& options, const FrameTargets& targets)
 {
     game.tally.fill(0);
     for (int x = 0; x < Board::kSize; ++x) {
+        const int nextLeft = (x + 1) * Board::kCellPixels;
+        targets.frame.prefetchForWriting({nextLeft, 0, nextLeft + Board::kCellPixels + 1, Board::kSize * Board::kCellPixels});
         for (int y = 0; y < Board::kSize; ++y) {
             chooseBrushAndCount(targets.frame, game.tally, game.board.at(x, y));
             blinkCell(game.board, options, x, y);
