@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "font_faces.h"
 
 // The tick draws text and the window's tick shows a window: an application
 // object is needed, a display is not.
@@ -9,7 +8,6 @@ int main(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    lumera::installFaceSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

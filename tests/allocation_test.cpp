@@ -9,7 +9,6 @@
 #include <new>
 
 #include "deal.h"
-#include "font_faces.h"
 #include "press.h"
 #include "tick.h"
 
@@ -98,7 +97,6 @@ int main(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    lumera::installFaceSubstitutions();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

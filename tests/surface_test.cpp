@@ -195,8 +195,9 @@ TEST(SurfaceText, OutsideTheSurfaceIsClippedAndHugeFontsWork)
     Surface surface(600, 512, kGrey);
     surface.setBrushColour(kBlack);
     surface.setFontColour(kWhite);
-    surface.drawText(0, -12, "0");
-    EXPECT_EQ(surface.pixel(0, 0), kBlack); // the part of the box below y = 0
+    surface.drawText(0, 1 - surface.textHeight("0"), "0");
+    EXPECT_EQ(surface.pixel(0, 0), kBlack); // the box's last row, the only one below y = 0
+    EXPECT_EQ(surface.pixel(0, 1), kGrey);
     surface.setFontSize(1024);
     const int width = surface.textWidth("1024!!!");
     EXPECT_GT(width, 512);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
+#include <string>
+#include <utility>
 
 #include "game_folder.h"
 #include "main_window.h"
@@ -76,6 +80,52 @@ TEST_F(WindowMouseTest, TheOpenPanelTakesPressesOnTheBoardButNotOnTheStatusStrip
     pressAt(Qt::RightButton, QPoint(550, 100));
     EXPECT_EQ(w->game().previewX, 550);
     EXPECT_EQ(w->game().previewY, 100);
+}
+
+} // namespace
+} // namespace lumera
+
+namespace lumera {
+namespace {
+
+// Under display scaling the client area gets positions with fractions; each
+// acts on the pixel it lies in.
+class FractionalPositions : public WindowMouseTest,
+                            public ::testing::WithParamInterface<std::pair<QPointF, QPoint>> {
+protected:
+    void send(QEvent::Type type, Qt::MouseButton button, QPointF at)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent event(type, at, board()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(board(), &event);
+    }
+};
+
+TEST_P(FractionalPositions, ActOnThePixelTheyFallIn)
+{
+    w->game().board = Board::fromText("", 1);
+    send(QEvent::MouseButtonPress, Qt::RightButton, GetParam().first);
+    EXPECT_EQ(QPoint(w->game().previewX, w->game().previewY), GetParam().second);
+    EXPECT_EQ(w->game().previewValue, 1024 * 1024);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, FractionalPositions,
+                         ::testing::Values(std::pair{QPointF(16.4, 7.6), QPoint(16, 7)},
+                                           std::pair{QPointF(16.6, 7.4), QPoint(16, 7)},
+                                           std::pair{QPointF(15.6, 15.5), QPoint(15, 15)},
+                                           std::pair{QPointF(511.5, 511.5), QPoint(511, 511)},
+                                           std::pair{QPointF(0.6, 0.4), QPoint(0, 0)}));
+
+TEST_F(FractionalPositions, TheBoardsLastColumnAndTheWindowsLastPixelCount)
+{
+    w->game().board = Board::fromText("", 1);
+    send(QEvent::MouseButtonPress, Qt::LeftButton, QPointF(511.5, 3.4));
+    EXPECT_EQ(w->game().score, 1024 * 1024);
+
+    send(QEvent::MouseButtonPress, Qt::RightButton, QPointF(100.2, 100.7));
+    ASSERT_EQ(w->game().previewX, 100);
+    send(QEvent::MouseButtonRelease, Qt::RightButton, QPointF(599.6, 511.6)); // still over the window
+    EXPECT_EQ(w->game().previewX, 0);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ void ClientArea::paintEvent(QPaintEvent* event)
 
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = pixelUnder(event->position());
     if (onPress_) onPress_(event->button(), at.x(), at.y());
 }
 
@@ -44,7 +44,7 @@ void ClientArea::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ClientArea::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = pixelUnder(event->position());
     // Only a left press holds the pointer: releases of the other buttons
     // count only over the client area itself.
     const bool overClientArea = rect().contains(at) && !childAt(at);

@@ -2,11 +2,17 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 #include "cp1251.h"
 #include "game_error.h"
 
 namespace lumera {
+
+QPoint pixelUnder(const QPointF& position)
+{
+    return QPoint(qFloor(position.x()), qFloor(position.y()));
+}
 
 void Panel::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void Panel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
@@ -27,7 +33,8 @@ void PictureView::paintEvent(QPaintEvent*)
 void PictureView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (onPress_) onPress_(event->button(), event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint at = pixelUnder(event->position());
+    if (onPress_) onPress_(event->button(), at.x(), at.y());
 }
 
 void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -82,10 +89,11 @@ void MapListBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         // Pressing below the last item keeps the selection as it is.
-        if (itemAt(event->position().toPoint())) QListWidget::mousePressEvent(event);
+        if (QListWidgetItem* item = itemAt(pixelUnder(event->position()))) setSelectedIndex(row(item));
     }
     event->accept();
-    if (onPress_) onPress_(event->button(), event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint at = pixelUnder(event->position());
+    if (onPress_) onPress_(event->button(), at.x(), at.y());
 }
 
 void MapListBox::mouseDoubleClickEvent(QMouseEvent* event)

@@ -13,6 +13,11 @@ namespace lumera {
 
 using PressHandler = std::function<void(Qt::MouseButton, int x, int y)>;
 
+// The pixel a pointer position falls in. Under display scaling positions
+// come with fractions; the pixel is the one they lie inside, so they are
+// truncated toward it, never rounded to a neighbour.
+QPoint pixelUnder(const QPointF& position);
+
 // A panel that takes the presses on its own area: they never fall through
 // to the board beneath it.
 class Panel : public QFrame {

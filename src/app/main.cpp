@@ -1,7 +1,6 @@
 #include <QApplication>
 
 #include "app_title.h"
-#include "font_faces.h"
 #include "main_window.h"
 #include "message_box_error_display.h"
 
@@ -10,7 +9,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(lumera::applicationTitle());
     QApplication::setApplicationDisplayName(lumera::applicationTitle());
-    lumera::installFaceSubstitutions();
 
     lumera::MessageBoxErrorDisplay errors;
     lumera::MainWindow window(errors);

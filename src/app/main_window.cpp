@@ -1,9 +1,11 @@
 #include "main_window.h"
 
 #include <QLayout>
+#include <algorithm>
 
 #include "app_title.h"
 #include "colour.h"
+#include "font_faces.h"
 #include "window_icon.h"
 
 namespace lumera {
@@ -17,8 +19,7 @@ QColor qColour(Colour colour)
 
 QFont pixelFont(const char* face, int pixels, bool bold = false, bool italic = false)
 {
-    QFont font(QString::fromUtf8(face));
-    font.setPixelSize(pixels);
+    QFont font = gameFont(QString::fromUtf8(face), pixels);
     font.setBold(bold);
     font.setItalic(italic);
     return font;
@@ -82,6 +83,9 @@ void MainWindow::buildComponents()
     L1_->setWordWrap(true);
     L1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     L1_->setFont(pixelFont("MS Serif", 11));
+    // The caption was made for a narrow face: in the faces this machine has
+    // it needs a third line, so the label grows downward just enough.
+    L1_->resize(L1_->width(), std::max(L1_->height(), L1_->heightForWidth(L1_->width())));
     paint(L1_, QPalette::WindowText, kDesktopColour);
 
     LB1_ = new MapListBox(P1_);

@@ -1,19 +1,26 @@
 #include "font_faces.h"
 
-#include <QFont>
-
 namespace lumera {
 
-void installFaceSubstitutions()
+QString installedFace(const QString& designFace)
 {
-    static const bool installed = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
-        QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"));
-        QFont::insertSubstitution(QStringLiteral("Book Antiqua"), QStringLiteral("P052"));
-        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-        return true;
-    }();
-    (void)installed;
+    static const std::pair<QString, QString> kStandIns[] = {
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("Book Antiqua"), QStringLiteral("P052")},
+        {QStringLiteral("Comic Sans MS"), QStringLiteral("Comfortaa")},
+    };
+    for (const auto& [design, installed] : kStandIns)
+        if (design == designFace) return installed;
+    return designFace;
+}
+
+QFont gameFont(const QString& designFace, int pixelSize)
+{
+    QFont font(installedFace(designFace));
+    font.setPixelSize(pixelSize);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
 }
 
 } // namespace lumera

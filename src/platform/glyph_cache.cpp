@@ -14,9 +14,8 @@ namespace {
 
 QFont fontOf(const QString& face, int pixelSize)
 {
-    QFont font(face);
-    font.setPixelSize(pixelSize);
-    font.setStyleStrategy(QFont::NoAntialias);
+    QFont font = gameFont(face, pixelSize);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setKerning(false);
     return font;
@@ -102,10 +101,7 @@ Glyph SizedFont::render(unsigned char byte) const
     return glyph;
 }
 
-GlyphCache::GlyphCache()
-{
-    installFaceSubstitutions();
-}
+GlyphCache::GlyphCache() = default;
 
 GlyphCache& GlyphCache::instance()
 {

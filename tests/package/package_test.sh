@@ -25,7 +25,7 @@ expect "package name" test "$(field Package)" = lumera
 expect "architecture" test "$(field Architecture)" = amd64
 expect "section" test "$(field Section)" = games
 for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fontconfig \
-    fonts-dejavu-core fonts-urw-base35 fonts-comic-neue; do
+    fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-comfortaa; do
   expect "depends on $dependency" grep -qxF "$dependency" <<<"$(field Depends | tr ',' '\n' | awk '{print $1}')"
 done
 

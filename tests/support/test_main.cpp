@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "font_faces.h"
 
 // Tests draw text and make widgets, so they need an application object; they
 // never need a display.
@@ -9,7 +8,6 @@ int main(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    lumera::installFaceSubstitutions();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
