@@ -84,8 +84,8 @@ public:
             else if (roll < 610) press(Qt::MiddleButton, false);
             else if (roll < 700) release();
             else if (roll < 840) menuCommand();
-            else if (roll < 900) previewMap();
-            else if (roll < 940) loadMap();
+            else if (roll < 900) chooseMap(false);
+            else if (roll < 940) chooseMap(true);
             else breakOrMendAFile();
             if (::testing::Test::HasFailure()) {
                 ADD_FAILURE() << "at step " << step;
@@ -151,23 +151,17 @@ private:
         onBoth([&](MainWindow& w) { (w.menu().*commands[pick])->trigger(); });
     }
 
-    void previewMap()
+    // Opens the chooser if it is closed, selects a name (or none) and
+    // presses it, which shows its preview, or presses the preview, which
+    // loads the map.
+    void chooseMap(bool load)
     {
         const std::int32_t index = script.draw(6) - 1;
         onBoth([&](MainWindow& w) {
             if (!w.panelShown()) w.menu().N12->trigger();
             w.LB1().setSelectedIndex(index);
-            w.LB1MouseDown();
-        });
-    }
-
-    void loadMap()
-    {
-        const std::int32_t index = script.draw(6) - 1;
-        onBoth([&](MainWindow& w) {
-            if (!w.panelShown()) w.menu().N12->trigger();
-            w.LB1().setSelectedIndex(index);
-            w.sh1MouseDown();
+            if (load) w.sh1MouseDown();
+            else w.LB1MouseDown();
         });
     }
 

@@ -23,6 +23,24 @@ std::int64_t stretchedIndex(std::int64_t offset, std::int64_t sourceLength, std:
     return static_cast<std::int64_t>(Wide{offset} * sourceLength / targetLength);
 }
 
+// Rows that start on 64-byte boundaries: a cell of the board is 16 pixels,
+// 64 bytes, so each of its rows fills one cache line instead of straddling
+// two, which halves what a tick on a cold cache must fetch before it writes.
+QImage imageWithAlignedRows(int width, int height)
+{
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    constexpr std::size_t kLine = 64;
+    const std::size_t stride = (static_cast<std::size_t>(width) * 4 + kLine - 1) / kLine * kLine;
+    const std::size_t bytes = stride * static_cast<std::size_t>(height);
+    // Huge or empty pictures take Qt's own allocation and its limits.
+    if (bytes == 0 || bytes > (std::size_t{1} << 30)) return QImage(width, height, QImage::Format_RGB32);
+    void* data = std::aligned_alloc(kLine, bytes);
+    if (!data) return QImage();
+    return QImage(static_cast<uchar*>(data), width, height, static_cast<qsizetype>(stride), QImage::Format_RGB32,
+                  [](void* memory) { std::free(memory); }, data);
+}
+
 } // namespace
 
 std::int64_t pointsToPixels(std::int32_t points)
@@ -33,7 +51,7 @@ std::int64_t pointsToPixels(std::int32_t points)
     return scaled < 0 ? -magnitude : magnitude;
 }
 
-Surface::Surface(int width, int height, Colour fill) : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)
+Surface::Surface(int width, int height, Colour fill) : image_(imageWithAlignedRows(width, height))
 {
     image_.fill(pixelOf(fill));
 }
