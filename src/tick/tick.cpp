@@ -9,10 +9,11 @@ namespace lumera {
 void runTick(Game& game, const Options& options, const FrameTargets& targets)
 {
     game.tally.fill(0);
+    constexpr int kCell = Board::kCellPixels;
     for (int x = 0; x < Board::kSize; ++x) {
-        const int nextLeft = (x + 1) * Board::kCellPixels;
-        targets.frame.prefetchForWriting({nextLeft, 0, nextLeft + Board::kCellPixels + 1, Board::kSize * Board::kCellPixels});
         for (int y = 0; y < Board::kSize; ++y) {
+            // The same cell of the next column is drawn 32 cells from now.
+            targets.frame.prefetchForWriting({(x + 1) * kCell, y * kCell, (x + 2) * kCell + 1, (y + 1) * kCell + 1});
             chooseBrushAndCount(targets.frame, game.tally, game.board.at(x, y));
             blinkCell(game.board, options, x, y);
             settleCell(game.board, options, x, y);
