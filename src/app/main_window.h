@@ -20,9 +20,9 @@
 
 namespace lumera {
 
-// The game's one window, Form1, with every component it is made of. Its
-// handlers keep the names the game's documentation uses; each runs inside
-// the guard that shows a GameError in the error box and lets the game go on.
+// The game's one window, with every component it is made of. Each of its
+// handlers runs inside the guard that shows any error in the error box and
+// lets the game go on.
 class MainWindow : public QMainWindow {
 public:
     static constexpr QPoint kDesignPosition{222, 66};
