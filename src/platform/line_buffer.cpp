@@ -98,9 +98,10 @@ LineBuffer::LineBuffer(Limits limits) : limits_(limits)
 
 void LineBuffer::adopt(std::string text)
 {
-    if (lineCountOf(text) > limits_.maxLines) throw tooLarge();
+    const std::size_t lines = lineCountOf(text);
+    if (lines > limits_.maxLines) throw tooLarge();
     text_ = std::move(text);
-    indexLines();
+    indexLines(lines);
 }
 
 std::string LineBuffer::readLine(std::ptrdiff_t k) const
@@ -127,7 +128,7 @@ void LineBuffer::append(std::string_view line)
         text_.append(kBreak);
         text_.append(line);
     }
-    indexLines();
+    indexLines(lineCountOf(text_));
 }
 
 void LineBuffer::save(const std::filesystem::path& name) const
@@ -135,11 +136,11 @@ void LineBuffer::save(const std::filesystem::path& name) const
     replaceFile(name, text_);
 }
 
-void LineBuffer::indexLines()
+void LineBuffer::indexLines(std::size_t lineCount)
 {
     lineStarts_.clear();
     lineStarts_.shrink_to_fit();
-    lineStarts_.reserve(lineCountOf(text_));
+    lineStarts_.reserve(lineCount);
     std::size_t start = 0;
     while (start < text_.size()) {
         lineStarts_.push_back(static_cast<std::uint32_t>(start));

@@ -55,7 +55,7 @@ public:
 
 private:
     void adopt(std::string text);
-    void indexLines();
+    void indexLines(std::size_t lineCount);
 
     Limits limits_;
     std::string text_;
