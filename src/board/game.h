@@ -40,6 +40,7 @@ struct Game {
     FloatingMessages messages{};
     CodeTally tally{};
     Random random;
+    friend bool operator==(const Game&, const Game&) = default;
 };
 
 } // namespace lumera

@@ -26,6 +26,8 @@ public:
     // The low 32 bits of the monotonic high-resolution clock.
     void seedFromClock();
 
+    friend bool operator==(const Random&, const Random&) = default;
+
 private:
     std::uint32_t seed_;
 };

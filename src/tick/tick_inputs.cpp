@@ -5,13 +5,7 @@ namespace lumera {
 TickInputs tickInputsOf(const Game& game, const Options& options, const FrameTargets& targets)
 {
     TickInputs inputs;
-    inputs.board = game.board;
-    inputs.score = game.score;
-    inputs.colourCount = game.colourCount;
-    inputs.previewValue = game.previewValue;
-    inputs.previewX = game.previewX;
-    inputs.previewY = game.previewY;
-    inputs.messages = game.messages;
+    inputs.game = game;
     inputs.options = options;
     inputs.frameState = targets.frame.drawingState();
     inputs.frameWidth = targets.frame.width();

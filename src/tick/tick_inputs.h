@@ -9,17 +9,12 @@
 
 namespace lumera {
 
-// Everything a tick reads, as it stands when the tick begins: the game
-// values it draws and moves, the options, the frame's drawing state and
-// size, and the versions of the background picture and the textures.
+// Everything a tick reads, as it stands when the tick begins: the game (all
+// of it, the values the tick does not read included, which only makes a
+// skip rarer), the options, the frame's drawing state and size, and the
+// versions of the background picture and the textures.
 struct TickInputs {
-    Board board;
-    std::int32_t score = 0;
-    std::int32_t colourCount = 0;
-    std::int32_t previewValue = 0;
-    std::int32_t previewX = 0;
-    std::int32_t previewY = 0;
-    FloatingMessages messages{};
+    Game game;
     Options options;
     Surface::DrawingState frameState{};
     int frameWidth = 0;
