@@ -53,6 +53,27 @@ TEST(ImageList, WhitePixelsShowWhatTheFrameHeld)
     EXPECT_EQ(cleared.pixel(5, 5), kBlue);
 }
 
+// Rows without a transparent pixel are written whole, without reading the
+// surface, and on a cache-line start by stores that bypass the caches; at
+// every horizontal offset they must give what the masked rows give.
+TEST(ImageList, OpaqueAndSeeThroughRowsAtEveryOffset)
+{
+    ImageList list;
+    Surface image(16, 16, kBlue);
+    image.fill({0, 5, 16, 6}, kRed);   // an opaque row of its own colour
+    image.fill({7, 9, 8, 10}, kWhite); // row 9 lets one pixel through
+    list.add(image, image);
+    for (int left = 0; left <= 32; ++left) {
+        Surface surface(64, 24, kAlmostWhite);
+        list.draw(surface, left, 3, 0);
+        ASSERT_TRUE(testing::pixelsMatch(surface, [left](int x, int y) {
+            const int u = x - left, v = y - 3;
+            if (u < 0 || u >= 16 || v < 0 || v >= 16 || (u == 7 && v == 9)) return kAlmostWhite;
+            return v == 5 ? kRed : kBlue;
+        })) << "left " << left;
+    }
+}
+
 TEST(ImageList, AWideBitmapAddsOneEntryPerSixteenColumns)
 {
     ImageList list;

@@ -104,11 +104,11 @@ private:
     {
         for (int i = 0; i < count; ++i) {
             runGuarded(fullHandlerErrors, [&] { full->Timer1Timer(); });
-            const std::uint64_t shownBefore = skipping->clientArea().surface().version();
+            const std::uint64_t shownBefore = skipping->clientArea().shown().version();
             runGuarded(skippingHandlerErrors, [&] { skipping->Timer1Timer(); });
-            (shownBefore == skipping->clientArea().surface().version() ? skipped : moved) += 1;
+            (shownBefore == skipping->clientArea().shown().version() ? skipped : moved) += 1;
             ASSERT_EQ(skipping->bb().surface().image(), full->bb().surface().image());
-            ASSERT_EQ(skipping->clientArea().surface().image(), full->clientArea().surface().image());
+            ASSERT_EQ(skipping->clientArea().shown().image(), full->clientArea().shown().image());
             ASSERT_EQ(skipping->game().board, full->game().board);
             ASSERT_TRUE(skipping->game().messages == full->game().messages);
             ASSERT_EQ(skipping->game().score, full->game().score);

@@ -85,6 +85,23 @@ TEST_F(WindowMenuTest, ADifficultyClearsTheFrameDealsAndKeepsTheScore)
     EXPECT_TRUE(w.errors().empty());
 }
 
+// The window shows the frame without a copy of its own; a command that
+// draws on the frame between two ticks must not show through before the
+// next tick does.
+TEST_F(WindowMenuTest, ADifficultyLeavesTheLastTickOnTheWindowUntilTheNext)
+{
+    w->Timer1Timer();
+    const QImage lastTick = w->bb().surface().image().copy();
+    ASSERT_NE(lastTick.pixel(300, 300), qRgb(0, 0, 0));
+    choose(&M::N5);
+    const auto painted = [&] { return w->clientArea().grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    EXPECT_EQ(w->clientArea().shown().image(), lastTick);
+    EXPECT_EQ(painted(), lastTick);
+    w->Timer1Timer();
+    EXPECT_EQ(painted(), w->bb().surface().image());
+    EXPECT_NE(painted(), lastTick);
+}
+
 TEST_F(WindowMenuTest, PicturesOffKeepsThePictureAMissingOneIsReported)
 {
     std::filesystem::remove(folder / "pic/1.bmp");
@@ -136,7 +153,7 @@ TEST_F(WindowMenuTest, TheTickMarksTheTextureSetInUse)
     EXPECT_FALSE(w->menu().N20->isChecked());
     EXPECT_EQ(w->game().textureType, 2);
     w->Timer1Timer();
-    EXPECT_EQ(w->clientArea().surface().pixel(5, 5), testing::fixtureTextureColour(2, 1));
+    EXPECT_EQ(w->clientArea().shown().pixel(5, 5), testing::fixtureTextureColour(2, 1));
 }
 
 TEST_F(WindowMenuTest, TextureTypeZeroMarksNeither)

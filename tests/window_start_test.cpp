@@ -276,8 +276,8 @@ TEST(WindowStart, TheFirstTickShowsTheFrameOnTheWindow)
     w->Timer1Timer();
     EXPECT_EQ(w->bb().surface().width(), 600);
     EXPECT_EQ(w->bb().surface().height(), 512);
-    EXPECT_EQ(w->clientArea().surface().image(), w->bb().surface().image());
-    EXPECT_EQ(w->clientArea().surface().pixel(5, 5), testing::fixtureTextureColour(1, 1));
+    EXPECT_EQ(w->clientArea().shown().image(), w->bb().surface().image());
+    EXPECT_EQ(w->clientArea().shown().pixel(5, 5), testing::fixtureTextureColour(1, 1));
 }
 
 TEST(WindowStart, TicksAfterAStartThatStoppedEarlyDrawOnTheDesignSizedFrame)
@@ -287,7 +287,7 @@ TEST(WindowStart, TicksAfterAStartThatStoppedEarlyDrawOnTheDesignSizedFrame)
     WindowOnFolder w(folder);
     w->Timer1Timer();
     EXPECT_EQ(w->bb().surface().width(), 105);
-    EXPECT_EQ(w->clientArea().surface().width(), 496);
+    EXPECT_EQ(w->clientArea().shown().width(), 496);
 }
 
 } // namespace

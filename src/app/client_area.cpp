@@ -13,6 +13,7 @@ ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 void ClientArea::setClientSize(int width, int height)
 {
     if (width == surface_.width() && height == surface_.height()) return;
+    keepShownPixels();
     Surface resized(width, height, kButtonFaceColour);
     Surface::copy(resized, resized.bounds(), surface_, resized.bounds());
     surface_ = std::move(resized);
@@ -20,15 +21,28 @@ void ClientArea::setClientSize(int width, int height)
     update();
 }
 
-void ClientArea::present()
+void ClientArea::present(const Surface& frame)
 {
+    if (frame.width() == surface_.width() && frame.height() == surface_.height()) {
+        presented_ = &frame;
+    } else {
+        keepShownPixels();
+        Surface::copy(surface_, frame.bounds(), frame, frame.bounds());
+    }
     update();
+}
+
+void ClientArea::keepShownPixels()
+{
+    if (!presented_) return;
+    Surface::copy(surface_, surface_.bounds(), *presented_, surface_.bounds());
+    presented_ = nullptr;
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), surface_.image(), event->rect());
+    painter.drawImage(event->rect().topLeft(), shown().image(), event->rect());
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event)

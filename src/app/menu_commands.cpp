@@ -40,6 +40,7 @@ void MainWindow::N1Click()
 void MainWindow::newRandomBoard(std::int32_t colourCount)
 {
     setPanelShown(false);
+    clientArea_->keepShownPixels(); // the window goes on showing the last tick
     Surface& frame = bb_.surface();
     frame.setBrushColour(kBlack);
     frame.rectangle(0, 0, 600, 600);

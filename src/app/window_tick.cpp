@@ -21,7 +21,7 @@ void MainWindow::Timer1Timer()
 
 TickOutputs MainWindow::tickOutputs()
 {
-    return TickOutputs{bb_.surface().version(), clientArea_->surface().version()};
+    return TickOutputs{bb_.surface().version(), clientArea_->shownVersion()};
 }
 
 void MainWindow::refreshMenu()
@@ -46,9 +46,7 @@ void MainWindow::refreshMenu()
 
 void MainWindow::showFrame()
 {
-    const PixelRect whole{0, 0, kGameClientSize.width(), kGameClientSize.height()};
-    Surface::copy(clientArea_->surface(), whole, bb_.surface(), whole);
-    clientArea_->present();
+    clientArea_->present(bb_.surface());
 }
 
 } // namespace lumera

@@ -35,6 +35,7 @@ private:
     struct Entry {
         std::array<std::uint32_t, kSide * kSide> keep{};  // all ones where transparent
         std::array<std::uint32_t, kSide * kSide> image{}; // 0xffRRGGBB, 0 where transparent
+        std::uint32_t opaqueRows = 0;                      // bit v set: row v has no transparent pixel
     };
     std::vector<Entry> entries_;
     std::uint64_t version_ = newContentVersion();
