@@ -26,10 +26,10 @@ PressCase typical()
 {
     Board board;
     Random random(20261210);
-    DealBoard(board, 5, random);
+    dealBoard(board, 5, random);
     for (int x = 0; x < Board::kSize; ++x)
         for (int y = 0; y < Board::kSize; ++y)
-            if (MeasureGroup(board, x, y, board.at(x, y)) == 4) return {board, x, y};
+            if (measureGroup(board, x, y, board.at(x, y)) == 4) return {board, x, y};
     return {board, 0, 0};
 }
 
@@ -39,7 +39,7 @@ void fastSearch(benchmark::State& state)
     const PressCase c = Make();
     for (auto _ : state) {
         Board board = c.board;
-        benchmark::DoNotOptimize(RemoveGroup(board, c.x, c.y, c.board.at(c.x, c.y)));
+        benchmark::DoNotOptimize(removeGroup(board, c.x, c.y, c.board.at(c.x, c.y)));
         benchmark::ClobberMemory();
     }
 }
@@ -91,7 +91,7 @@ template <PressCase (*Make)()>
 void measureOnly(benchmark::State& state)
 {
     const PressCase c = Make();
-    for (auto _ : state) benchmark::DoNotOptimize(MeasureGroup(c.board, c.x, c.y, c.board.at(c.x, c.y)));
+    for (auto _ : state) benchmark::DoNotOptimize(measureGroup(c.board, c.x, c.y, c.board.at(c.x, c.y)));
 }
 
 BENCHMARK(measureOnly<oneColour>)->Name("press/measure/one_colour_1024");

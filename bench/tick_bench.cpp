@@ -23,7 +23,7 @@ struct TickBench {
         }
         Random random(5);
         game.colourCount = 6;
-        DealBoard(game.board, 6, random);
+        dealBoard(game.board, 6, random);
     }
 
     void tick()

@@ -40,16 +40,16 @@ ErrorDisplay& inBuiltGameFolder(ErrorDisplay& errors)
 struct RunningGame {
     RunningGame() : window(inBuiltGameFolder(errors))
     {
-        window.Timer1().stop();
-        window.create();
+        window.tickTimer().stop();
+        window.start();
         window.show();
-        window.N4Click();
+        window.dealMediumBoard();
         for (int i = 0; i < 5; ++i) tick();
     }
 
     void tick()
     {
-        window.Timer1Timer();
+        window.runWindowTick();
         QApplication::processEvents();
     }
 
@@ -84,7 +84,7 @@ void movingBoard(benchmark::State& state, bool paint)
         values.messages[0] = FloatingMessage{12, 200, 300, 1, 20};
         evictCaches();
         state.ResumeTiming();
-        game.window.Timer1Timer();
+        game.window.runWindowTick();
         if (!paint) state.PauseTiming();
         QApplication::processEvents();
         if (!paint) state.ResumeTiming();

@@ -62,11 +62,11 @@ int startup(const std::uint8_t* data, std::size_t size)
     {
         LaidOutErrorDisplay errors;
         MainWindow window(errors);
-        window.Timer1().stop();
-        window.create();
-        window.Timer1Timer();
-        window.create(); // a restart reads both files again
-        window.Timer1Timer();
+        window.tickTimer().stop();
+        window.start();
+        window.runWindowTick();
+        window.start(); // a restart reads both files again
+        window.runWindowTick();
         if (!window.game().board.guardRingIsClear()) std::abort();
     }
     std::filesystem::current_path(previous);

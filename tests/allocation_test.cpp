@@ -41,7 +41,7 @@ protected:
         }
         Random random(77);
         game.colourCount = 4;
-        DealBoard(game.board, game.colourCount, random);
+        dealBoard(game.board, game.colourCount, random);
     }
 
     long countDuring(const std::function<void()>& action)

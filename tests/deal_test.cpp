@@ -9,11 +9,11 @@
 namespace lumera {
 namespace {
 
-TEST(DealBoard, FillsColumnByColumnFromTheTop)
+TEST(dealBoard, FillsColumnByColumnFromTheTop)
 {
     Board board;
     Random random(4242);
-    DealBoard(board, 6, random);
+    dealBoard(board, 6, random);
 
     Random replay(4242);
     for (int x = 0; x < Board::kSize; ++x)
@@ -35,7 +35,7 @@ TEST_P(DealCodes, DrawsOnlyCodesOneToTheCount)
 {
     Board board;
     Random random(7);
-    DealBoard(board, GetParam().colourCount, random);
+    dealBoard(board, GetParam().colourCount, random);
     std::set<CellCode> seen;
     for (int x = 0; x < Board::kSize; ++x)
         for (int y = 0; y < Board::kSize; ++y) seen.insert(board.at(x, y));
@@ -47,18 +47,18 @@ INSTANTIATE_TEST_SUITE_P(Counts, DealCodes,
                          ::testing::Values(CodeRange{0, {1}}, CodeRange{1, {1}}, CodeRange{3, {1, 2, 3}},
                                            CodeRange{6, {1, 2, 3, 4, 5, 6}}));
 
-TEST(DealBoard, CountsOnlyAMapCanSetStayDefined)
+TEST(dealBoard, CountsOnlyAMapCanSetStayDefined)
 {
     for (const std::int32_t count : {-1, 10, 2147483647, -2147483647 - 1}) {
         Board board;
         Random random(99);
-        DealBoard(board, count, random);
+        dealBoard(board, count, random);
         EXPECT_TRUE(board.guardRingIsClear()) << count;
     }
     // With -1 every 32-bit pattern may come up, 2147483647 + 1 included.
     Board board;
     Random random;
-    DealBoard(board, -1, random);
+    dealBoard(board, -1, random);
     EXPECT_EQ(board.at(0, 0), 1);          // draw 0
     EXPECT_EQ(board.at(0, 1), 134775814);  // draw 134775813
 }

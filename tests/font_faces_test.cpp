@@ -30,7 +30,7 @@ std::set<char32_t> charactersOfTheGamesTexts(MainWindow& window)
             if (c != '\n' && c != '\r' && c != '&') characters.insert(c);
     };
     for (QAction* action : window.findChildren<QAction*>()) add(action->text());
-    add(window.L1().text());
+    add(window.previewCaption().text());
     for (CellCode colour = 1; colour <= kPanelColours; ++colour) add(QString::fromUtf8(panelLabel(colour).data()));
     add(QStringLiteral("Очки=-0123456789!"));
     for (const char* file : {"history.txt", "config.ini"})
@@ -61,7 +61,7 @@ TEST(FontFaces, TheChooserCaptionShowsEveryWordInItsLabel)
 {
     const testing::GameFolder folder;
     testing::WindowOnFolder w(folder);
-    QLabel& caption = w->L1();
+    QLabel& caption = w->previewCaption();
     const QFontMetrics metrics(caption.font());
     const QRect needed =
         metrics.boundingRect(QRect(0, 0, caption.width(), 1000), Qt::TextWordWrap | Qt::AlignLeft, caption.text());

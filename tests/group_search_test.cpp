@@ -18,10 +18,10 @@ void expectSameAsTheRescanningWalk(const Board& board, const std::string& what)
             const CellCode c = board.at(a, b);
             Board fast = board;
             Board slow = board;
-            const std::int32_t d = RemoveGroup(fast, a, b, c);
+            const std::int32_t d = removeGroup(fast, a, b, c);
             ASSERT_EQ(d, reference::removeGroupByRescanning(slow, a, b, c)) << what << " at " << a << ',' << b;
             ASSERT_EQ(fast, slow) << what << " at " << a << ',' << b;
-            ASSERT_EQ(MeasureGroup(board, a, b, c), d) << what << " at " << a << ',' << b;
+            ASSERT_EQ(measureGroup(board, a, b, c), d) << what << " at " << a << ',' << b;
             ASSERT_EQ(reference::measureGroupByRescanning(board, a, b, c), d) << what << " at " << a << ',' << b;
         }
     }
@@ -36,7 +36,7 @@ TEST(GroupSearch, MatchesTheRescanningWalkOnRandomBoards)
         for (std::uint32_t seed = 0; seed < 6; ++seed) {
             Board board;
             Random random(seed * 7919u + static_cast<std::uint32_t>(colours));
-            DealBoard(board, colours, random);
+            dealBoard(board, colours, random);
             expectSameAsTheRescanningWalk(board, "colours " + std::to_string(colours) + " seed " + std::to_string(seed));
         }
     }
@@ -58,18 +58,18 @@ TEST(GroupSearch, SpiralAndCombGroupsAreRemovedWhole)
     std::int32_t cells = 0;
     for (int x = 0; x < 32; ++x)
         for (int y = 0; y < 32; ++y) cells += board.at(x, y) == 1;
-    EXPECT_EQ(RemoveGroup(board, 0, 0, 1), cells);
+    EXPECT_EQ(removeGroup(board, 0, 0, 1), cells);
     Board teeth = comb(3, 4);
     // 8 spines of 32, 8 rows of 16 teeth above them, 8 rows of 16 below
     // them and the bar between, 8 bar cells in the blank rows.
-    EXPECT_EQ(RemoveGroup(teeth, 0, 1, 3), 8 * 32 + 8 * 16 + 8 * 17 + 8);
+    EXPECT_EQ(removeGroup(teeth, 0, 1, 3), 8 * 32 + 8 * 16 + 8 * 17 + 8);
 }
 
 TEST(GroupSearch, GroupsTouchingOnlyAtACornerStayApart)
 {
     const Board board = Board::fromText("1222\n2122\n2222", 3);
     EXPECT_FALSE(groupPressAccepted(board, 3, 0, 0));
-    EXPECT_EQ(MeasureGroup(board, 0, 0, 1), 1);
+    EXPECT_EQ(measureGroup(board, 0, 0, 1), 1);
 }
 
 TEST(GroupSearch, CodeZeroNeverReachesTheGuardRing)
@@ -81,13 +81,13 @@ TEST(GroupSearch, CodeZeroNeverReachesTheGuardRing)
     // A 0 group along the top edge: only its own cells count and change.
     Board edge = Board::fromText("000\n111", 1);
     ASSERT_TRUE(groupPressAccepted(edge, 3, 1, 0));
-    EXPECT_EQ(MeasureGroup(edge, 1, 0, 0), 3);
-    EXPECT_EQ(RemoveGroup(edge, 1, 0, 0), 3);
+    EXPECT_EQ(measureGroup(edge, 1, 0, 0), 3);
+    EXPECT_EQ(removeGroup(edge, 1, 0, 0), 3);
     EXPECT_EQ(edge, Board::fromText("777\n111", 1));
     EXPECT_TRUE(edge.guardRingIsClear());
     // A whole board of 0s is one group of 1024 like any other colour.
     Board zeros = Board::fromText("", 0);
-    EXPECT_EQ(RemoveGroup(zeros, 31, 31, 0), 1024);
+    EXPECT_EQ(removeGroup(zeros, 31, 31, 0), 1024);
     EXPECT_TRUE(zeros.guardRingIsClear());
     // Inside the field a 0 group behaves like any other.
     Board inside = Board::fromText("1111\n1001\n1111", 1);

@@ -33,8 +33,8 @@ protected:
     MapChooserTest() : w(folder)
     {
         w->show();
-        w->Timer1Timer(); // the tick hides the label while the chooser is closed
-        w->menu().N12->trigger();
+        w->runWindowTick(); // the tick hides the label while the chooser is closed
+        w->menu().chooseMapCommand->trigger();
         w->game().colourCount = 3;
         w->game().board = Board::fromText("", 2);
         w->game().score = 77;
@@ -42,14 +42,14 @@ protected:
 
     void pressItem(int k, Qt::MouseButton button = Qt::LeftButton)
     {
-        MapListBox& list = w->LB1();
+        MapListBox& list = w->mapList();
         const QPoint at = k < 0 ? QPoint(5, list.viewport()->height() - 3) : list.visualItemRect(list.item(k)).center();
         QTest::mousePress(list.viewport(), button, {}, at);
     }
 
-    void pressPreview() { QTest::mousePress(&w->sh1View(), Qt::LeftButton, {}, QPoint(64, 64)); }
+    void pressPreview() { QTest::mousePress(&w->mapPreview(), Qt::LeftButton, {}, QPoint(64, 64)); }
 
-    Colour square(int x, int y) { return w->sh1().surface().pixel(4 * x + 1, 4 * y + 1); }
+    Colour square(int x, int y) { return w->mapPreviewPicture().surface().pixel(4 * x + 1, 4 * y + 1); }
 
     GameFolder folder;
     WindowOnFolder w;
@@ -59,11 +59,11 @@ TEST_F(MapChooserTest, AMapIsTheBoardTransposedInPreviewAndLoad)
 {
     folder.write("map/First.txt", mapFromRows("4", {"1", "2"}));
     pressItem(0);
-    EXPECT_EQ(w->LB1().selectedIndex(), 0);
+    EXPECT_EQ(w->mapList().selectedIndex(), 0);
     EXPECT_EQ(w->game().score, 0);
     EXPECT_EQ(square(0, 0), kRed);
     EXPECT_EQ(square(0, 1), kYellow); // cell (0, 1) is the square at pixel (0, 4)
-    EXPECT_EQ(w->sh1().surface().pixel(0, 4), kYellow);
+    EXPECT_EQ(w->mapPreviewPicture().surface().pixel(0, 4), kYellow);
     EXPECT_EQ(square(1, 0), kBlue);
     EXPECT_TRUE(w->labelShown());
     EXPECT_EQ(w->game().board.at(0, 0), 2); // the preview loads nothing
@@ -127,7 +127,7 @@ TEST_F(MapChooserTest, BubblesAndEmptiesInThePreviewTakeTheColourBeforeThem)
     EXPECT_EQ(square(3, 0), kRed);
     EXPECT_EQ(square(0, 1), kRed);  // the row below starts with the brush the row above left
     EXPECT_EQ(square(31, 31), kRed);
-    EXPECT_EQ(w->sh1().surface().width(), 128);
+    EXPECT_EQ(w->mapPreviewPicture().surface().width(), 128);
 }
 
 TEST_F(MapChooserTest, APressOnThePreviewWithNothingSelectedOnlyClosesTheChooser)
@@ -146,10 +146,10 @@ TEST_F(MapChooserTest, ARightPressWithNothingSelectedFailsAfterResettingTheScore
     pressItem(0, Qt::RightButton);
     EXPECT_EQ(w.errors(), std::vector<std::string>{"List index out of bounds (-1)"});
     EXPECT_EQ(w->game().score, 0);
-    EXPECT_EQ(w->LB1().selectedIndex(), -1);
+    EXPECT_EQ(w->mapList().selectedIndex(), -1);
     pressItem(0);
     pressItem(1, Qt::RightButton); // keeps the selection: previews First again
-    EXPECT_EQ(w->LB1().selectedIndex(), 0);
+    EXPECT_EQ(w->mapList().selectedIndex(), 0);
     EXPECT_EQ(w.errors().size(), 1u);
 }
 
@@ -168,12 +168,12 @@ TEST_F(MapChooserTest, ReopeningShowsTheLastPreviewWithNoSelectionAndNoLabel)
 {
     folder.write("map/First.txt", mapFromRows("3", {"1"}));
     pressItem(0);
-    w->menu().N12->trigger();
-    w->Timer1Timer();
-    w->menu().N12->trigger();
-    w->Timer1Timer();
+    w->menu().chooseMapCommand->trigger();
+    w->runWindowTick();
+    w->menu().chooseMapCommand->trigger();
+    w->runWindowTick();
     EXPECT_TRUE(w->panelShown());
-    EXPECT_EQ(w->LB1().selectedIndex(), -1);
+    EXPECT_EQ(w->mapList().selectedIndex(), -1);
     EXPECT_FALSE(w->labelShown());
     EXPECT_EQ(square(0, 0), kRed);
 }
@@ -186,17 +186,17 @@ TEST(ShippedMaps, EveryMapLoadsAndPlays)
     WindowOnFolder w(folder);
     w->show();
     ASSERT_TRUE(w.errors().empty());
-    ASSERT_GE(w->LB1().count(), 8);
-    for (int k = 0; k < w->LB1().count(); ++k) {
-        w->menu().N12->trigger();
-        w->LB1().setSelectedIndex(k);
-        w->LB1MouseDown();
-        w->sh1MouseDown();
-        ASSERT_TRUE(w.errors().empty()) << w->LB1().itemText(k).toStdString() << ": " << w.errors().front();
+    ASSERT_GE(w->mapList().count(), 8);
+    for (int k = 0; k < w->mapList().count(); ++k) {
+        w->menu().chooseMapCommand->trigger();
+        w->mapList().setSelectedIndex(k);
+        w->previewSelectedMap();
+        w->loadPreviewedMap();
+        ASSERT_TRUE(w.errors().empty()) << w->mapList().itemText(k).toStdString() << ": " << w.errors().front();
         EXPECT_GE(w->game().colourCount, 1);
         for (int i = 0; i < 40; ++i) {
-            w->FormMouseDown(Qt::LeftButton, (i * 83) % 512, (i * 37) % 512);
-            w->Timer1Timer();
+            w->pressOnClientArea(Qt::LeftButton, (i * 83) % 512, (i * 37) % 512);
+            w->runWindowTick();
         }
         EXPECT_TRUE(w->game().board.guardRingIsClear());
     }

@@ -33,11 +33,11 @@ TEST(PictureComponent, FirstSurfaceIsWhiteAtTheSizeOfThatMomentForGood)
 TEST(PictureComponent, ALoadReplacesThePictureAtTheFilesSize)
 {
     const TempFolder folder;
-    PictureComponent pic(512, 512);
-    pic.load(folder.write("1.bmp", testing::bmpFile(2, 3, std::vector<Colour>(6, rgb(1, 2, 3)), BmpLayout::Rgb24BottomUp)));
-    EXPECT_EQ(pic.surface().width(), 2);
-    EXPECT_EQ(pic.surface().height(), 3);
-    EXPECT_EQ(pic.surface().pixel(1, 2), rgb(1, 2, 3));
+    PictureComponent picture(512, 512);
+    picture.load(folder.write("1.bmp", testing::bmpFile(2, 3, std::vector<Colour>(6, rgb(1, 2, 3)), BmpLayout::Rgb24BottomUp)));
+    EXPECT_EQ(picture.surface().width(), 2);
+    EXPECT_EQ(picture.surface().height(), 3);
+    EXPECT_EQ(picture.surface().pixel(1, 2), rgb(1, 2, 3));
 }
 
 TEST(PictureComponent, AFailedLoadKeepsTheOldPicturePixelForPixel)
@@ -45,22 +45,22 @@ TEST(PictureComponent, AFailedLoadKeepsTheOldPicturePixelForPixel)
     const TempFolder folder;
     std::vector<Colour> pixels;
     for (int i = 0; i < 16 * 16; ++i) pixels.push_back(rgb(static_cast<std::uint8_t>(i), 7, static_cast<std::uint8_t>(255 - i)));
-    PictureComponent pic(512, 512);
-    pic.load(folder.write("1.bmp", testing::bmpFile(16, 16, pixels, BmpLayout::Rgb24BottomUp)));
-    const QImage before = pic.surface().image().copy();
+    PictureComponent picture(512, 512);
+    picture.load(folder.write("1.bmp", testing::bmpFile(16, 16, pixels, BmpLayout::Rgb24BottomUp)));
+    const QImage before = picture.surface().image().copy();
 
     for (const char* broken : {"2.bmp", "3.bmp", "4.png"}) {
         folder.write("3.bmp", "BMxx");
-        EXPECT_THROW(pic.load(folder / broken), GameError) << broken;
-        EXPECT_EQ(pic.surface().image(), before) << broken;
+        EXPECT_THROW(picture.load(folder / broken), GameError) << broken;
+        EXPECT_EQ(picture.surface().image(), before) << broken;
     }
 }
 
 TEST(PictureComponent, BitmapOfAnEmptyComponentIsEmpty)
 {
-    PictureComponent lp(16, 16);
-    EXPECT_EQ(lp.bitmap().width(), 0);
-    EXPECT_TRUE(lp.hasPicture());
+    PictureComponent texture(16, 16);
+    EXPECT_EQ(texture.bitmap().width(), 0);
+    EXPECT_TRUE(texture.hasPicture());
 }
 
 } // namespace

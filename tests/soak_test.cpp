@@ -83,13 +83,13 @@ public:
             if (roll < 400) tick();
             else if (roll < 600) press(Qt::LeftButton);
             else if (roll < 680) press(Qt::RightButton);
-            else if (roll < 760) w->FormMouseUp(Qt::LeftButton, coordinate(), coordinate());
+            else if (roll < 760) w->releaseOnClientArea(Qt::LeftButton, coordinate(), coordinate());
             else if (roll < 780) press(Qt::MiddleButton);
             else if (roll < 900) menuCommand();
             else if (roll < 950) previewMap();
             else loadMap();
             ASSERT_TRUE(w->game().board.guardRingIsClear()) << "step " << step;
-            ASSERT_EQ(w->bb().surface().width(), 600);
+            ASSERT_EQ(w->frame().surface().width(), 600);
         }
         std::printf("soak: %d steps, %d ticks, %d groups removed (%d cells), %zu errors shown, %d ticks over strange codes\n",
                     kSteps, ticks, groups, cells, errors.shown.size(), strangeTicks);
@@ -104,7 +104,7 @@ private:
         std::int32_t strangeAfter = 0;
         const Board before = w->game().board;
         const auto codesBefore = countCodes(before, strangeBefore);
-        w->Timer1Timer();
+        w->runWindowTick();
         ++ticks;
         strangeTicks += strangeBefore > 0;
         for (int code = 0; code < kColourCodes; ++code)
@@ -141,7 +141,7 @@ private:
         const Board before = game.board;
         const std::int32_t scoreBefore = game.score;
         const auto busyBefore = busySlots();
-        w->FormMouseDown(button, x, y);
+        w->pressOnClientArea(button, x, y);
         if (button != Qt::LeftButton) {
             ASSERT_EQ(game.board, before);
             return;
@@ -159,7 +159,7 @@ private:
                 ++changed;
             }
         if (changed > 0) {
-            ASSERT_EQ(MeasureGroup(before, cx, cy, code), changed);
+            ASSERT_EQ(measureGroup(before, cx, cy, code), changed);
             ++groups;
             cells += changed;
         }
@@ -180,8 +180,12 @@ private:
     void menuCommand()
     {
         const MainMenu& m = w->menu();
-        QAction* const commands[] = {m.N3, m.N4, m.N5, m.N6, m.N8, m.N9, m.N10, m.N12, m.N13, m.N14,
-                                     m.N15, m.N16, m.N17, m.N19, m.N20, m.N1};
+        QAction* const commands[] = {m.easyBoardCommand,     m.mediumBoardCommand,        m.hardBoardCommand,
+                                     m.veryHardBoardCommand, m.gridOffOption,             m.bubblesOffOption,
+                                     m.picturesOffOption,    m.chooseMapCommand,          m.campaignCommand,
+                                     m.historyCommand,       m.smoothAnimationOffOption,  m.texturesOffOption,
+                                     m.floatingMessagesOffOption, m.lightTexturesOption,  m.darkTexturesOption,
+                                     m.restartCommand};
         // The last, a restart, comes up once in 61 commands.
         const auto pick = static_cast<std::size_t>(random.draw(static_cast<std::int32_t>(std::size(commands)) * 4 - 3));
         commands[std::min(pick / 4, std::size(commands) - 1)]->trigger();
@@ -189,16 +193,16 @@ private:
 
     void previewMap()
     {
-        w->menu().N12->trigger();
-        w->LB1().setSelectedIndex(random.draw(w->LB1().count() + 1) - 1);
-        runGuarded(errors, [this] { w->LB1MouseDown(); });
+        w->menu().chooseMapCommand->trigger();
+        w->mapList().setSelectedIndex(random.draw(w->mapList().count() + 1) - 1);
+        runGuarded(errors, [this] { w->previewSelectedMap(); });
     }
 
     void loadMap()
     {
-        if (!w->panelShown()) w->menu().N12->trigger();
-        w->LB1().setSelectedIndex(random.draw(w->LB1().count() + 1) - 1);
-        runGuarded(errors, [this] { w->sh1MouseDown(); });
+        if (!w->panelShown()) w->menu().chooseMapCommand->trigger();
+        w->mapList().setSelectedIndex(random.draw(w->mapList().count() + 1) - 1);
+        runGuarded(errors, [this] { w->loadPreviewedMap(); });
     }
 
     SoakFolder folder;

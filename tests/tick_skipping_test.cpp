@@ -68,7 +68,7 @@ public:
         full->setSkipUnchangedTicks(false);
         for (WindowOnFolder* w : {&full, &skipping}) {
             (*w)->setSeedSource([seed = std::uint32_t{1}]() mutable { return seed += 7919; });
-            (*w)->create();
+            (*w)->start();
         }
     }
 
@@ -103,11 +103,11 @@ private:
     void tick(int count)
     {
         for (int i = 0; i < count; ++i) {
-            runGuarded(fullHandlerErrors, [&] { full->Timer1Timer(); });
+            runGuarded(fullHandlerErrors, [&] { full->runWindowTick(); });
             const std::uint64_t shownBefore = skipping->clientArea().shown().version();
-            runGuarded(skippingHandlerErrors, [&] { skipping->Timer1Timer(); });
+            runGuarded(skippingHandlerErrors, [&] { skipping->runWindowTick(); });
             (shownBefore == skipping->clientArea().shown().version() ? skipped : moved) += 1;
-            ASSERT_EQ(skipping->bb().surface().image(), full->bb().surface().image());
+            ASSERT_EQ(skipping->frame().surface().image(), full->frame().surface().image());
             ASSERT_EQ(skipping->clientArea().shown().image(), full->clientArea().shown().image());
             ASSERT_EQ(skipping->game().board, full->game().board);
             ASSERT_TRUE(skipping->game().messages == full->game().messages);
@@ -129,8 +129,8 @@ private:
     {
         const std::int32_t x = coordinate(), y = coordinate();
         onBoth([&](MainWindow& w) {
-            w.FormMouseDown(button, x, y);
-            if (twice) w.FormMouseDown(button, x, y);
+            w.pressOnClientArea(button, x, y);
+            if (twice) w.pressOnClientArea(button, x, y);
         });
     }
 
@@ -138,15 +138,17 @@ private:
     {
         const auto button = script.draw(2) == 0 ? Qt::LeftButton : Qt::RightButton;
         const std::int32_t x = coordinate(), y = coordinate();
-        onBoth([&](MainWindow& w) { w.FormMouseUp(button, x, y); });
+        onBoth([&](MainWindow& w) { w.releaseOnClientArea(button, x, y); });
     }
 
     void menuCommand()
     {
-        QAction* MainMenu::*const commands[] = {&MainMenu::N3,  &MainMenu::N4,  &MainMenu::N5,  &MainMenu::N6,
-                                                &MainMenu::N8,  &MainMenu::N9,  &MainMenu::N10, &MainMenu::N12,
-                                                &MainMenu::N14, &MainMenu::N15, &MainMenu::N16, &MainMenu::N17,
-                                                &MainMenu::N19, &MainMenu::N20, &MainMenu::N1};
+        using M = MainMenu;
+        QAction* M::*const commands[] = {&M::easyBoardCommand,     &M::mediumBoardCommand,        &M::hardBoardCommand,
+                                         &M::veryHardBoardCommand, &M::gridOffOption,             &M::bubblesOffOption,
+                                         &M::picturesOffOption,    &M::chooseMapCommand,          &M::historyCommand,
+                                         &M::smoothAnimationOffOption, &M::texturesOffOption,     &M::floatingMessagesOffOption,
+                                         &M::lightTexturesOption,  &M::darkTexturesOption,        &M::restartCommand};
         const auto pick = static_cast<std::size_t>(script.draw(static_cast<std::int32_t>(std::size(commands))));
         onBoth([&](MainWindow& w) { (w.menu().*commands[pick])->trigger(); });
     }
@@ -158,10 +160,10 @@ private:
     {
         const std::int32_t index = script.draw(6) - 1;
         onBoth([&](MainWindow& w) {
-            if (!w.panelShown()) w.menu().N12->trigger();
-            w.LB1().setSelectedIndex(index);
-            if (load) w.sh1MouseDown();
-            else w.LB1MouseDown();
+            if (!w.panelShown()) w.menu().chooseMapCommand->trigger();
+            w.mapList().setSelectedIndex(index);
+            if (load) w.loadPreviewedMap();
+            else w.previewSelectedMap();
         });
     }
 

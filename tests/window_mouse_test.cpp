@@ -72,7 +72,7 @@ TEST_F(WindowMouseTest, AMiddlePressDoesNothing)
 
 TEST_F(WindowMouseTest, TheOpenPanelTakesPressesOnTheBoardButNotOnTheStatusStrip)
 {
-    w->P1().setVisible(true);
+    w->overlayPanel().setVisible(true);
     const Board before = w->game().board;
     pressAt(Qt::LeftButton, QPoint(450, 300)); // on the bare panel
     pressAt(Qt::LeftButton, QPoint(5, 20));    // on the list

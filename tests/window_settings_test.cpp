@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         SavedSettings{"FiveReadsBackAsOne", "5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n", {}, "1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n"},
         SavedSettings{"NineLinesBecomeSeven", "0\n1\n0\n1\n0\n1\n2\n8\n9\n", {}, "0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n2\r\n"},
         SavedSettings{"MenuChangesAreSaved", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n",
-                      {&MainMenu::N8, &MainMenu::N17, &MainMenu::N19, &MainMenu::N9, &MainMenu::N9},
+                      {&MainMenu::gridOffOption, &MainMenu::floatingMessagesOffOption, &MainMenu::lightTexturesOption, &MainMenu::bubblesOffOption, &MainMenu::bubblesOffOption},
                       "1\r\n0\r\n0\r\n0\r\n0\r\n1\r\n2\r\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -47,7 +47,7 @@ TEST(WindowSettingsFailure, AReadOnlyDataIniKeepsTheWindowOpenUntilItCanBeWritte
     GameFolder folder;
     WindowOnFolder w(folder);
     w->show();
-    w->menu().N16->trigger();
+    w->menu().texturesOffOption->trigger();
     std::filesystem::permissions(folder / "data.ini", std::filesystem::perms(0444));
     EXPECT_FALSE(w->close());
     EXPECT_FALSE(w->close());

@@ -37,7 +37,7 @@ bool allCells(const Board& board, CellCode code)
 std::vector<bool> optionMarks(MainWindow& window)
 {
     const MainMenu& m = window.menu();
-    return {m.N8->isChecked(), m.N9->isChecked(), m.N10->isChecked(), m.N15->isChecked(), m.N16->isChecked(), m.N17->isChecked()};
+    return {m.gridOffOption->isChecked(), m.bubblesOffOption->isChecked(), m.picturesOffOption->isChecked(), m.smoothAnimationOffOption->isChecked(), m.texturesOffOption->isChecked(), m.floatingMessagesOffOption->isChecked()};
 }
 
 TEST(WindowStart, FirstStartDealsOneColourAndLaysOutTheGame)
@@ -52,12 +52,12 @@ TEST(WindowStart, FirstStartDealsOneColourAndLaysOutTheGame)
     EXPECT_EQ(w->game().textureType, 1);
     EXPECT_EQ(w->game().mapListLoaded, 1);
     EXPECT_EQ(w->clientSize(), QSize(600, 512));
-    EXPECT_EQ(w->texdr().count(), 10);
-    EXPECT_EQ(w->LB1().count(), 2);
-    EXPECT_EQ(w->LB1().itemText(1), "Second "); // kept exactly, blank and all
-    EXPECT_EQ(w->His().toPlainText(), "История\n");
-    EXPECT_EQ(w->pic().surface().width(), 512);
-    EXPECT_TRUE(w->menu().N10->isEnabled());
+    EXPECT_EQ(w->cellTextures().count(), 10);
+    EXPECT_EQ(w->mapList().count(), 2);
+    EXPECT_EQ(w->mapList().itemText(1), "Second "); // kept exactly, blank and all
+    EXPECT_EQ(w->historyView().toPlainText(), "История\n");
+    EXPECT_EQ(w->backgroundPicture().surface().width(), 512);
+    EXPECT_TRUE(w->menu().picturesOffOption->isEnabled());
     EXPECT_EQ(optionMarks(w.window()), std::vector<bool>(6, false));
     EXPECT_EQ(w->windowTitle(), "Лумера");
     EXPECT_FALSE(w->panelShown());
@@ -118,9 +118,9 @@ TEST_P(WindowStartFailure, StopsWhereTheStepFailsAndShowsWhy)
     }
     EXPECT_EQ(w->clientSize(), c.laidOut ? QSize(600, 512) : QSize(496, 372));
     EXPECT_EQ(allCells(w->game().board, 1), c.laidOut);
-    EXPECT_EQ(w->texdr().count(), c.textures);
+    EXPECT_EQ(w->cellTextures().count(), c.textures);
     EXPECT_EQ(w->game().mapListLoaded, c.mapListLoaded);
-    EXPECT_EQ(w->LB1().count(), c.names);
+    EXPECT_EQ(w->mapList().count(), c.names);
     EXPECT_TRUE(w->game().board.guardRingIsClear());
 }
 
@@ -169,7 +169,7 @@ TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
         folder.write("history.txt", history);
         WindowOnFolder w(folder);
         EXPECT_TRUE(w.errors().empty());
-        EXPECT_EQ(w->His().document()->characterCount(), history.size() == 256 * 1024 ? 256 * 1024 + 1 : 2 * 65536 + 1);
+        EXPECT_EQ(w->historyView().document()->characterCount(), history.size() == 256 * 1024 ? 256 * 1024 + 1 : 2 * 65536 + 1);
     }
 }
 
@@ -201,18 +201,18 @@ TEST_P(UnreadablePicture, ChecksAndGreysPicturesOffSilently)
     GetParam()(folder);
     WindowOnFolder w(folder);
     EXPECT_TRUE(w.errors().empty());
-    EXPECT_FALSE(w->pic().hasPicture());
-    EXPECT_TRUE(w->menu().N10->isChecked());
-    EXPECT_FALSE(w->menu().N10->isEnabled());
-    EXPECT_EQ(w->texdr().count(), 10);
+    EXPECT_FALSE(w->backgroundPicture().hasPicture());
+    EXPECT_TRUE(w->menu().picturesOffOption->isChecked());
+    EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
+    EXPECT_EQ(w->cellTextures().count(), 10);
 
     // A restart that finds a picture again reads the mark back from
     // data.ini, but the item stays grey.
     const GameFolder complete;
     std::filesystem::copy(complete / "pic", folder / "pic", std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-    w->FormCreate();
-    EXPECT_FALSE(w->menu().N10->isChecked());
-    EXPECT_FALSE(w->menu().N10->isEnabled());
+    w->loadGame();
+    EXPECT_FALSE(w->menu().picturesOffOption->isChecked());
+    EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
 }
 
 TEST(WindowStart, ARestartAfterFailingAtDataIniAddsTheNamesAgain)
@@ -220,13 +220,13 @@ TEST(WindowStart, ARestartAfterFailingAtDataIniAddsTheNamesAgain)
     GameFolder folder;
     std::filesystem::remove(folder / "data.ini");
     WindowOnFolder w(folder);
-    EXPECT_EQ(w->LB1().count(), 2);
+    EXPECT_EQ(w->mapList().count(), 2);
     folder.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
-    w->FormCreate();
-    ASSERT_EQ(w->LB1().count(), 4);
-    EXPECT_EQ(w->LB1().itemText(2), "First");
-    w->FormCreate();
-    EXPECT_EQ(w->LB1().count(), 4); // read once the start-up got past data.ini
+    w->loadGame();
+    ASSERT_EQ(w->mapList().count(), 4);
+    EXPECT_EQ(w->mapList().itemText(2), "First");
+    w->loadGame();
+    EXPECT_EQ(w->mapList().count(), 4); // read once the start-up got past data.ini
 }
 
 TEST(WindowStart, MapCountBeyondTheNamesAddsEmptyNamesAndNoneForZeroOrLess)
@@ -236,9 +236,9 @@ TEST(WindowStart, MapCountBeyondTheNamesAddsEmptyNamesAndNoneForZeroOrLess)
         GameFolder folder;
         folder.write("config.ini", config);
         WindowOnFolder w(folder);
-        ASSERT_EQ(w->LB1().count(), names) << config;
+        ASSERT_EQ(w->mapList().count(), names) << config;
         if (names == 3) {
-            EXPECT_EQ(w->LB1().itemText(2), "");
+            EXPECT_EQ(w->mapList().itemText(2), "");
         }
     }
 }
@@ -248,8 +248,8 @@ TEST(WindowStart, AHugeMapCountCannotHangTheStart)
     GameFolder folder;
     folder.write("config.ini", "2\r\n2147483647\r\nA\r\n");
     WindowOnFolder w(folder);
-    EXPECT_EQ(w->LB1().count(), 10000);
-    EXPECT_EQ(w->LB1().itemText(0), "A");
+    EXPECT_EQ(w->mapList().count(), 10000);
+    EXPECT_EQ(w->mapList().itemText(0), "A");
 }
 
 TEST(WindowStart, RestartDealsWithTheCurrentColourCountAndResetsScoreAndMessages)
@@ -260,7 +260,7 @@ TEST(WindowStart, RestartDealsWithTheCurrentColourCountAndResetsScoreAndMessages
     w->game().score = 99;
     w->game().messages[4].value = 12;
     w->game().messages[4].life = 5;
-    w->FormCreate();
+    w->loadGame();
     EXPECT_EQ(w->game().score, 0);
     EXPECT_EQ(w->game().messages[4].value, 0);
     EXPECT_EQ(w->game().messages[4].life, 5); // only the value is freed
@@ -273,10 +273,10 @@ TEST(WindowStart, TheFirstTickShowsTheFrameOnTheWindow)
 {
     const GameFolder folder;
     WindowOnFolder w(folder);
-    w->Timer1Timer();
-    EXPECT_EQ(w->bb().surface().width(), 600);
-    EXPECT_EQ(w->bb().surface().height(), 512);
-    EXPECT_EQ(w->clientArea().shown().image(), w->bb().surface().image());
+    w->runWindowTick();
+    EXPECT_EQ(w->frame().surface().width(), 600);
+    EXPECT_EQ(w->frame().surface().height(), 512);
+    EXPECT_EQ(w->clientArea().shown().image(), w->frame().surface().image());
     EXPECT_EQ(w->clientArea().shown().pixel(5, 5), testing::fixtureTextureColour(1, 1));
 }
 
@@ -285,8 +285,8 @@ TEST(WindowStart, TicksAfterAStartThatStoppedEarlyDrawOnTheDesignSizedFrame)
     GameFolder folder;
     std::filesystem::remove(folder / "history.txt");
     WindowOnFolder w(folder);
-    w->Timer1Timer();
-    EXPECT_EQ(w->bb().surface().width(), 105);
+    w->runWindowTick();
+    EXPECT_EQ(w->frame().surface().width(), 105);
     EXPECT_EQ(w->clientArea().shown().width(), 496);
 }
 

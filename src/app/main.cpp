@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 
     lumera::MessageBoxErrorDisplay errors;
     lumera::MainWindow window(errors);
-    window.create();
+    window.start();
     window.show();
     return QApplication::exec();
 }

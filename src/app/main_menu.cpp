@@ -25,29 +25,29 @@ QAction* option(QMenu* parent, const QString& caption)
 
 void MainMenu::build(QMenuBar* bar)
 {
-    N111 = bar->addMenu(QStringLiteral("Файл"));
-    N1 = command(N111, QStringLiteral("Заново"));
-    N2 = N111->addMenu(QStringLiteral("Случайное поле"));
-    N3 = command(N2, QStringLiteral("Легкая"));
-    N4 = command(N2, QStringLiteral("Средняя"));
-    N5 = command(N2, QStringLiteral("Тяжелая"));
-    N6 = command(N2, QStringLiteral("Очень тяжлая"));
-    N11 = N111->addMenu(QStringLiteral("Изображение"));
-    N12 = command(N11, QStringLiteral("Выбрать"));
-    N13 = command(N111, QStringLiteral("Кампания"));
+    fileMenu = bar->addMenu(QStringLiteral("Файл"));
+    restartCommand = command(fileMenu, QStringLiteral("Заново"));
+    randomBoardMenu = fileMenu->addMenu(QStringLiteral("Случайное поле"));
+    easyBoardCommand = command(randomBoardMenu, QStringLiteral("Легкая"));
+    mediumBoardCommand = command(randomBoardMenu, QStringLiteral("Средняя"));
+    hardBoardCommand = command(randomBoardMenu, QStringLiteral("Тяжелая"));
+    veryHardBoardCommand = command(randomBoardMenu, QStringLiteral("Очень тяжлая"));
+    pictureMenu = fileMenu->addMenu(QStringLiteral("Изображение"));
+    chooseMapCommand = command(pictureMenu, QStringLiteral("Выбрать"));
+    campaignCommand = command(fileMenu, QStringLiteral("Кампания"));
 
-    N7 = bar->addMenu(QStringLiteral("Опции"));
-    N8 = option(N7, QStringLiteral("Отключить cетку"));
-    N9 = option(N7, QStringLiteral("Отключить пузырьки"));
-    N10 = option(N7, QStringLiteral("Отключить картинки"));
-    N15 = option(N7, QStringLiteral("Не использовать гладкую анимацию"));
-    N16 = option(N7, QStringLiteral("Не использовать текстуру"));
-    N17 = option(N7, QStringLiteral("Отключить плавающие сообщения"));
-    N18 = N7->addMenu(QStringLiteral("Тип текстуры"));
-    N19 = option(N18, QStringLiteral("Светлая"));
-    N20 = option(N18, QStringLiteral("Темная"));
+    optionsMenu = bar->addMenu(QStringLiteral("Опции"));
+    gridOffOption = option(optionsMenu, QStringLiteral("Отключить cетку"));
+    bubblesOffOption = option(optionsMenu, QStringLiteral("Отключить пузырьки"));
+    picturesOffOption = option(optionsMenu, QStringLiteral("Отключить картинки"));
+    smoothAnimationOffOption = option(optionsMenu, QStringLiteral("Не использовать гладкую анимацию"));
+    texturesOffOption = option(optionsMenu, QStringLiteral("Не использовать текстуру"));
+    floatingMessagesOffOption = option(optionsMenu, QStringLiteral("Отключить плавающие сообщения"));
+    textureTypeMenu = optionsMenu->addMenu(QStringLiteral("Тип текстуры"));
+    lightTexturesOption = option(textureTypeMenu, QStringLiteral("Светлая"));
+    darkTexturesOption = option(textureTypeMenu, QStringLiteral("Темная"));
 
-    N14 = bar->addAction(QStringLiteral("История"));
+    historyCommand = bar->addAction(QStringLiteral("История"));
 }
 
 } // namespace lumera

@@ -7,36 +7,40 @@
 
 namespace lumera {
 
-// The window's menu tree, each item under the name the handlers know it by.
-// Items never change their own check mark when chosen: the handlers do.
+// The window's menu tree. Items never change their own check mark when
+// chosen: the handlers do.
 struct MainMenu {
-    QMenu* N111 = nullptr; // "Файл"
-    QAction* N1 = nullptr; // "Заново"
-    QMenu* N2 = nullptr;   // "Случайное поле"
-    QAction* N3 = nullptr;
-    QAction* N4 = nullptr;
-    QAction* N5 = nullptr;
-    QAction* N6 = nullptr;
-    QMenu* N11 = nullptr;   // "Изображение"
-    QAction* N12 = nullptr; // "Выбрать" / "Отмена"
-    QAction* N13 = nullptr; // "Кампания"
-    QMenu* N7 = nullptr;    // "Опции"
-    QAction* N8 = nullptr;
-    QAction* N9 = nullptr;
-    QAction* N10 = nullptr;
-    QAction* N15 = nullptr;
-    QAction* N16 = nullptr;
-    QAction* N17 = nullptr;
-    QMenu* N18 = nullptr; // "Тип текстуры"
-    QAction* N19 = nullptr;
-    QAction* N20 = nullptr;
-    QAction* N14 = nullptr; // "История" / "Закрыть историю", on the bar itself
+    QMenu* fileMenu = nullptr;               // "Файл"
+    QAction* restartCommand = nullptr;       // "Заново"
+    QMenu* randomBoardMenu = nullptr;        // "Случайное поле": four difficulties
+    QAction* easyBoardCommand = nullptr;
+    QAction* mediumBoardCommand = nullptr;
+    QAction* hardBoardCommand = nullptr;
+    QAction* veryHardBoardCommand = nullptr;
+    QMenu* pictureMenu = nullptr;            // "Изображение"
+    QAction* chooseMapCommand = nullptr;     // "Выбрать" / "Отмена": the map chooser
+    QAction* campaignCommand = nullptr;      // "Кампания", which does nothing
+    QMenu* optionsMenu = nullptr;            // "Опции": the six saved options
+    QAction* gridOffOption = nullptr;
+    QAction* bubblesOffOption = nullptr;
+    QAction* picturesOffOption = nullptr;
+    QAction* smoothAnimationOffOption = nullptr;
+    QAction* texturesOffOption = nullptr;
+    QAction* floatingMessagesOffOption = nullptr;
+    QMenu* textureTypeMenu = nullptr;        // "Тип текстуры"
+    QAction* lightTexturesOption = nullptr;  // texture set 2
+    QAction* darkTexturesOption = nullptr;   // texture set 1
+    QAction* historyCommand = nullptr;       // "История" / "Закрыть историю", on the bar itself
 
     // Builds the tree on the bar.
     void build(QMenuBar* bar);
 
     // The six options in the order data.ini keeps them.
-    std::array<QAction*, 6> savedOptions() const { return {N8, N9, N10, N15, N16, N17}; }
+    std::array<QAction*, 6> savedOptions() const
+    {
+        return {gridOffOption,     bubblesOffOption,  picturesOffOption, smoothAnimationOffOption,
+                texturesOffOption, floatingMessagesOffOption};
+    }
 };
 
 } // namespace lumera

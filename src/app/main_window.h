@@ -11,6 +11,7 @@
 #include "components.h"
 #include "error_display.h"
 #include "game.h"
+#include "geometry.h"
 #include "image_list.h"
 #include "line_buffer.h"
 #include "main_menu.h"
@@ -25,38 +26,35 @@ namespace lumera {
 // lets the game go on.
 class MainWindow : public QMainWindow {
 public:
-    static constexpr QPoint kDesignPosition{222, 66};
-    static constexpr QSize kDesignClientSize{496, 372};
-    static constexpr QSize kGameClientSize{600, 512};
-
     explicit MainWindow(ErrorDisplay& errors);
 
-    // What the window system does once the window exists, before it is shown.
-    void create() { guarded([this] { FormCreate(); }); }
+    // Loads the game once the window exists, before it is shown; an error
+    // shows in the error box and leaves the window as far as it came.
+    void start() { guarded([this] { loadGame(); }); }
 
     // --- handlers -------------------------------------------------------
-    void FormCreate();
-    void Timer1Timer();
-    void FormMouseDown(Qt::MouseButton button, int x, int y);
-    void FormMouseUp(Qt::MouseButton button, int x, int y);
-    void FormCloseQuery();
-    void N1Click();
-    void N3Click() { newRandomBoard(3); }
-    void N4Click() { newRandomBoard(4); }
-    void N5Click() { newRandomBoard(5); }
-    void N6Click() { newRandomBoard(6); }
-    void N8Click() { toggle(menu_.N8); }
-    void N9Click() { toggle(menu_.N9); }
-    void N10Click() { toggle(menu_.N10); }
-    void N12Click();
-    void N14Click();
-    void N15Click() { toggle(menu_.N15); }
-    void N16Click() { toggle(menu_.N16); }
-    void N17Click() { toggle(menu_.N17); }
-    void N19Click() { chooseTextureSet(2); }
-    void N20Click() { chooseTextureSet(1); }
-    void LB1MouseDown();
-    void sh1MouseDown();
+    void loadGame();
+    void runWindowTick();
+    void pressOnClientArea(Qt::MouseButton button, int x, int y);
+    void releaseOnClientArea(Qt::MouseButton button, int x, int y);
+    void saveSettings();
+    void restart();
+    void dealEasyBoard() { dealRandomBoard(3); }
+    void dealMediumBoard() { dealRandomBoard(4); }
+    void dealHardBoard() { dealRandomBoard(5); }
+    void dealVeryHardBoard() { dealRandomBoard(6); }
+    void toggleGrid() { toggle(menu_.gridOffOption); }
+    void toggleBubbles() { toggle(menu_.bubblesOffOption); }
+    void togglePictures() { toggle(menu_.picturesOffOption); }
+    void toggleMapChooser();
+    void toggleHistory();
+    void toggleSmoothAnimation() { toggle(menu_.smoothAnimationOffOption); }
+    void toggleTextures() { toggle(menu_.texturesOffOption); }
+    void toggleFloatingMessages() { toggle(menu_.floatingMessagesOffOption); }
+    void chooseLightTextures() { chooseTextureSet(2); }
+    void chooseDarkTextures() { chooseTextureSet(1); }
+    void previewSelectedMap();
+    void loadPreviewedMap();
 
     // A tick whose inputs are those of the last full tick, which changed
     // none of them, is left out whole (see TickSkipper). Off, every tick
@@ -71,16 +69,16 @@ public:
     Options options() const;
     QSize clientSize() const { return clientArea_->size(); }
     ClientArea& clientArea() { return *clientArea_; }
-    PictureComponent& bb() { return bb_; }
-    PictureComponent& pic() { return pic_; }
-    PictureComponent& sh1() { return sh1Picture_; }
-    PictureView& sh1View() { return *sh1_; }
-    const ImageList& texdr() const { return texdr_; }
-    MapListBox& LB1() { return *LB1_; }
-    QPlainTextEdit& His() { return *His_; }
-    QLabel& L1() { return *L1_; }
-    Panel& P1() { return *P1_; }
-    QTimer& Timer1() { return timer_; }
+    PictureComponent& frame() { return frame_; }
+    PictureComponent& backgroundPicture() { return backgroundPicture_; }
+    PictureComponent& mapPreviewPicture() { return mapPreviewPicture_; }
+    PictureView& mapPreview() { return *mapPreview_; }
+    const ImageList& cellTextures() const { return cellTextures_; }
+    MapListBox& mapList() { return *mapList_; }
+    QPlainTextEdit& historyView() { return *historyView_; }
+    QLabel& previewCaption() { return *previewCaption_; }
+    Panel& overlayPanel() { return *overlayPanel_; }
+    QTimer& tickTimer() { return timer_; }
     // The Visible flags as the handlers set them (a hidden parent hides
     // what it holds whatever their own flag says).
     bool panelShown() const { return panelShown_; }
@@ -101,21 +99,21 @@ private:
     void layOutForGame();
     void setClientSize(int width, int height);
     static void setShown(bool& flag, QWidget* component, bool shown);
-    void setPanelShown(bool shown) { setShown(panelShown_, P1_, shown); }
-    void setHistoryShown(bool shown) { setShown(historyShown_, His_, shown); }
-    void setLabelShown(bool shown) { setShown(labelShown_, L1_, shown); }
+    void setPanelShown(bool shown) { setShown(panelShown_, overlayPanel_, shown); }
+    void setHistoryShown(bool shown) { setShown(historyShown_, historyView_, shown); }
+    void setLabelShown(bool shown) { setShown(labelShown_, previewCaption_, shown); }
 
     void connectMenu();
-    void newRandomBoard(std::int32_t colourCount);
+    void dealRandomBoard(std::int32_t colourCount);
     void toggle(QAction* option);
     void chooseTextureSet(std::int32_t textureType);
-    void loadMapFile();
+    LineBuffer loadSelectedMap();
 
     void loadBackgroundPicture();
     void loadTextures();
     void addTextureSet();
-    void readMapList();
-    void readOptions();
+    void readMapList(const LineBuffer& config);
+    void readOptions(const LineBuffer& settings);
     void refreshMenu();
     void showFrame();
     TickOutputs tickOutputs();
@@ -125,21 +123,17 @@ private:
     MainMenu menu_;
     ClientArea* clientArea_ = nullptr;
 
-    PictureComponent bb_{105, 105};
-    PictureComponent I1_{105, 105};
-    PictureComponent pic_{105, 105};
-    PictureComponent lp_{16, 16};
-    PictureComponent sh1Picture_{105, 105};
-    LineBuffer M1_;
-    ImageList texdr_;
+    PictureComponent frame_{geometry::kDesignPicture.width, geometry::kDesignPicture.height};
+    PictureComponent backgroundPicture_{geometry::kDesignPicture.width, geometry::kDesignPicture.height};
+    PictureComponent mapPreviewPicture_{geometry::kDesignPicture.width, geometry::kDesignPicture.height};
+    ImageList cellTextures_;
     QTimer timer_;
 
-    QLabel* L2_ = nullptr;
-    Panel* P1_ = nullptr;
-    PictureView* sh1_ = nullptr;
-    QLabel* L1_ = nullptr;
-    MapListBox* LB1_ = nullptr;
-    QPlainTextEdit* His_ = nullptr;
+    Panel* overlayPanel_ = nullptr;
+    PictureView* mapPreview_ = nullptr;
+    QLabel* previewCaption_ = nullptr;
+    MapListBox* mapList_ = nullptr;
+    QPlainTextEdit* historyView_ = nullptr;
     TickSkipper tickSkipper_;
     bool skipUnchangedTicks_ = true;
     std::function<std::uint32_t()> seedSource_;

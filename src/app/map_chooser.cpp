@@ -7,32 +7,35 @@
 
 namespace lumera {
 
-void MainWindow::loadMapFile()
+LineBuffer MainWindow::loadSelectedMap()
 {
-    M1_.load(gamePath("map\\" + LB1_->itemBytes(LB1_->selectedIndex()) + ".txt"));
+    LineBuffer map;
+    map.load(gamePath("map\\" + mapList_->itemBytes(mapList_->selectedIndex()) + ".txt"));
+    return map;
 }
 
-void MainWindow::LB1MouseDown()
+void MainWindow::previewSelectedMap()
 {
     game_.score = 0;
-    loadMapFile();
-    Surface& preview = sh1Picture_.surface();
-    sh1_->update(); // shows whatever is drawn, also when a bad cell stops it
-    previewPreparedMap(PreparedMap(M1_), [&preview](int x, int y, CellCode code) {
+    const LineBuffer map = loadSelectedMap();
+    Surface& preview = mapPreviewPicture_.surface();
+    mapPreview_->update(); // shows whatever is drawn, also when a bad cell stops it
+    previewPreparedMap(PreparedMap(map), [&preview](int x, int y, CellCode code) {
         // Bubbles and empty cells keep the brush of the square before them.
         if (isColourCell(code)) preview.setBrushColour(*fillColour(code));
         preview.setPenColour(preview.brushColour());
-        preview.rectangle(4 * x, 4 * y, 4 * x + 4, 4 * y + 4);
+        constexpr int kSquare = geometry::kPreviewSquarePixels;
+        preview.rectangle(kSquare * x, kSquare * y, kSquare * x + kSquare, kSquare * y + kSquare);
     });
     setLabelShown(true);
 }
 
-void MainWindow::sh1MouseDown()
+void MainWindow::loadPreviewedMap()
 {
-    if (LB1_->selectedIndex() != -1) {
+    if (mapList_->selectedIndex() != -1) {
         game_.score = 0;
-        loadMapFile();
-        loadPreparedMap(PreparedMap(M1_), game_);
+        const LineBuffer map = loadSelectedMap();
+        loadPreparedMap(PreparedMap(map), game_);
     }
     setPanelShown(false);
 }

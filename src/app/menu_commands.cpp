@@ -14,39 +14,39 @@ void MainWindow::connectMenu()
     const auto on = [this](QAction* item, void (MainWindow::*handler)()) {
         connect(item, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     };
-    on(menu_.N1, &MainWindow::N1Click);
-    on(menu_.N3, &MainWindow::N3Click);
-    on(menu_.N4, &MainWindow::N4Click);
-    on(menu_.N5, &MainWindow::N5Click);
-    on(menu_.N6, &MainWindow::N6Click);
-    on(menu_.N8, &MainWindow::N8Click);
-    on(menu_.N9, &MainWindow::N9Click);
-    on(menu_.N10, &MainWindow::N10Click);
-    on(menu_.N12, &MainWindow::N12Click);
-    on(menu_.N14, &MainWindow::N14Click);
-    on(menu_.N15, &MainWindow::N15Click);
-    on(menu_.N16, &MainWindow::N16Click);
-    on(menu_.N17, &MainWindow::N17Click);
-    on(menu_.N19, &MainWindow::N19Click);
-    on(menu_.N20, &MainWindow::N20Click);
+    on(menu_.restartCommand, &MainWindow::restart);
+    on(menu_.easyBoardCommand, &MainWindow::dealEasyBoard);
+    on(menu_.mediumBoardCommand, &MainWindow::dealMediumBoard);
+    on(menu_.hardBoardCommand, &MainWindow::dealHardBoard);
+    on(menu_.veryHardBoardCommand, &MainWindow::dealVeryHardBoard);
+    on(menu_.gridOffOption, &MainWindow::toggleGrid);
+    on(menu_.bubblesOffOption, &MainWindow::toggleBubbles);
+    on(menu_.picturesOffOption, &MainWindow::togglePictures);
+    on(menu_.chooseMapCommand, &MainWindow::toggleMapChooser);
+    on(menu_.historyCommand, &MainWindow::toggleHistory);
+    on(menu_.smoothAnimationOffOption, &MainWindow::toggleSmoothAnimation);
+    on(menu_.texturesOffOption, &MainWindow::toggleTextures);
+    on(menu_.floatingMessagesOffOption, &MainWindow::toggleFloatingMessages);
+    on(menu_.lightTexturesOption, &MainWindow::chooseLightTextures);
+    on(menu_.darkTexturesOption, &MainWindow::chooseDarkTextures);
 }
 
-void MainWindow::N1Click()
+void MainWindow::restart()
 {
     setPanelShown(false);
-    FormCreate();
+    loadGame();
 }
 
-void MainWindow::newRandomBoard(std::int32_t colourCount)
+void MainWindow::dealRandomBoard(std::int32_t colourCount)
 {
     setPanelShown(false);
     clientArea_->keepShownPixels(); // the window goes on showing the last tick
-    Surface& frame = bb_.surface();
+    Surface& frame = frame_.surface();
     frame.setBrushColour(kBlack);
-    frame.rectangle(0, 0, 600, 600);
+    frame.rectangle(0, 0, geometry::kFrame.width, geometry::kClearedBottom);
     game_.colourCount = colourCount;
-    DealBoard(game_.board, game_.colourCount, game_.random);
-    if (!menu_.N10->isChecked()) loadBackgroundPicture();
+    dealBoard(game_.board, game_.colourCount, game_.random);
+    if (!menu_.picturesOffOption->isChecked()) loadBackgroundPicture();
 }
 
 void MainWindow::toggle(QAction* option)
@@ -54,14 +54,14 @@ void MainWindow::toggle(QAction* option)
     option->setChecked(!option->isChecked());
 }
 
-void MainWindow::N12Click()
+void MainWindow::toggleMapChooser()
 {
     if (!historyShown_) setPanelShown(!panelShown_);
     setHistoryShown(false);
-    if (!menu_.N10->isChecked()) loadBackgroundPicture();
+    if (!menu_.picturesOffOption->isChecked()) loadBackgroundPicture();
 }
 
-void MainWindow::N14Click()
+void MainWindow::toggleHistory()
 {
     const bool historyWasShown = historyShown_;
     setPanelShown(!historyWasShown);
@@ -71,17 +71,19 @@ void MainWindow::N14Click()
 void MainWindow::chooseTextureSet(std::int32_t textureType)
 {
     game_.textureType = textureType;
-    for (int i = 0; i < 10; ++i) texdr_.remove(0);
+    // Removes the ten entries of the set in use, not whatever the list holds
+    // as a restart does: after a set that failed to load part way fewer are
+    // there, and the choice fails with the list's own error.
+    for (int i = 0; i < 10; ++i) cellTextures_.remove(0);
     addTextureSet();
 }
 
-void MainWindow::FormCloseQuery()
+void MainWindow::saveSettings()
 {
-    M1_.clear();
-    for (QAction* option : menu_.savedOptions())
-        M1_.append(option->isChecked() ? "1" : "0");
-    M1_.append(formatInteger(game_.textureType));
-    M1_.save("data.ini");
+    LineBuffer settings;
+    for (QAction* option : menu_.savedOptions()) settings.append(option->isChecked() ? "1" : "0");
+    settings.append(formatInteger(game_.textureType));
+    settings.save("data.ini");
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -90,7 +92,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // close tries again.
     bool saved = false;
     guarded([&] {
-        FormCloseQuery();
+        saveSettings();
         saved = true;
     });
     if (saved) event->accept();

@@ -5,13 +5,13 @@
 
 namespace lumera {
 
-void MainWindow::FormMouseDown(Qt::MouseButton button, int x, int y)
+void MainWindow::pressOnClientArea(Qt::MouseButton button, int x, int y)
 {
     if (button == Qt::LeftButton) leftPress(game_, x, y);
     else if (button == Qt::RightButton) rightPress(game_, x, y);
 }
 
-void MainWindow::FormMouseUp(Qt::MouseButton, int, int)
+void MainWindow::releaseOnClientArea(Qt::MouseButton, int, int)
 {
     releasePress(game_);
 }

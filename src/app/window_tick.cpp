@@ -6,11 +6,11 @@
 
 namespace lumera {
 
-void MainWindow::Timer1Timer()
+void MainWindow::runWindowTick()
 {
     refreshMenu();
     const Options options = this->options();
-    const FrameTargets targets{bb_.surface(), pic_.surface(), texdr_};
+    const FrameTargets targets{frame_.surface(), backgroundPicture_.surface(), cellTextures_};
     const TickInputs before = tickInputsOf(game_, options, targets);
     if (skipUnchangedTicks_ && tickSkipper_.canSkip(before, tickOutputs())) return;
     tickSkipper_.beginFullTick(before);
@@ -21,32 +21,32 @@ void MainWindow::Timer1Timer()
 
 TickOutputs MainWindow::tickOutputs()
 {
-    return TickOutputs{bb_.surface().version(), clientArea_->shownVersion()};
+    return TickOutputs{frame_.surface().version(), clientArea_->shownVersion()};
 }
 
 void MainWindow::refreshMenu()
 {
     if (game_.textureType == 2) {
-        menu_.N19->setChecked(true);
-        menu_.N20->setChecked(false);
+        menu_.lightTexturesOption->setChecked(true);
+        menu_.darkTexturesOption->setChecked(false);
     }
     if (game_.textureType == 1) {
-        menu_.N20->setChecked(true);
-        menu_.N19->setChecked(false);
+        menu_.darkTexturesOption->setChecked(true);
+        menu_.lightTexturesOption->setChecked(false);
     }
     if (!panelShown_) {
         setLabelShown(false);
-        LB1_->setSelectedIndex(-1);
-        menu_.N12->setText(QStringLiteral("Выбрать"));
+        mapList_->setSelectedIndex(-1);
+        menu_.chooseMapCommand->setText(QStringLiteral("Выбрать"));
     } else {
-        menu_.N12->setText(QStringLiteral("Отмена"));
+        menu_.chooseMapCommand->setText(QStringLiteral("Отмена"));
     }
-    menu_.N14->setText(historyShown_ ? QStringLiteral("Закрыть историю") : QStringLiteral("История"));
+    menu_.historyCommand->setText(historyShown_ ? QStringLiteral("Закрыть историю") : QStringLiteral("История"));
 }
 
 void MainWindow::showFrame()
 {
-    clientArea_->present(bb_.surface());
+    clientArea_->present(frame_.surface());
 }
 
 } // namespace lumera

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cell_code.h"
+#include "geometry.h"
 
 namespace lumera {
 
@@ -16,10 +17,8 @@ namespace lumera {
 // any cell but never written.
 class Board {
 public:
-    static constexpr int kSize = 32;
+    static constexpr int kSize = geometry::kBoardCells;
     static constexpr int kStride = kSize + 2;
-    // Cell (x, y) covers the window pixels from (16x, 16y), 16 each way.
-    static constexpr int kCellPixels = 16;
 
     static constexpr bool inField(int x, int y) { return x >= 0 && x < kSize && y >= 0 && y < kSize; }
 

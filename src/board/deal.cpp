@@ -3,7 +3,7 @@
 #include "wrapping.h"
 namespace lumera {
 
-void DealBoard(Board& board, std::int32_t colourCount, Random& random)
+void dealBoard(Board& board, std::int32_t colourCount, Random& random)
 {
     for (int x = 0; x < Board::kSize; ++x) {
         for (int y = 0; y < Board::kSize; ++y) {

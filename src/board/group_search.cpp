@@ -151,7 +151,7 @@ bool groupPressAccepted(const Board& board, std::int32_t colourCount, int a, int
            (Board::inField(a, b + 1) && board.at(a, b + 1) == c) || (Board::inField(a, b - 1) && board.at(a, b - 1) == c);
 }
 
-std::int32_t RemoveGroup(Board& board, int a, int b, CellCode c)
+std::int32_t removeGroup(Board& board, int a, int b, CellCode c)
 {
     if (!startsAGroup(board, a, b, c)) return 0;
     const auto group = ColumnFill(board, c).fill(a, b);
@@ -163,7 +163,7 @@ std::int32_t RemoveGroup(Board& board, int a, int b, CellCode c)
     return sizeOf(group);
 }
 
-std::int32_t MeasureGroup(const Board& board, int a, int b, CellCode c)
+std::int32_t measureGroup(const Board& board, int a, int b, CellCode c)
 {
     if (!startsAGroup(board, a, b, c)) return 0;
     return sizeOf(ColumnFill(board, c).fill(a, b));

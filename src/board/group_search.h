@@ -12,10 +12,10 @@ namespace lumera {
 bool groupPressAccepted(const Board& board, std::int32_t colourCount, int a, int b);
 
 // The 4-connected group of code c around (a, b), inside the field only.
-// RemoveGroup turns it into vacated cells (7); MeasureGroup changes nothing.
+// removeGroup turns it into vacated cells (7); measureGroup changes nothing.
 // Both return its size and take time in proportion to it, without
 // allocating.
-std::int32_t RemoveGroup(Board& board, int a, int b, CellCode c);
-std::int32_t MeasureGroup(const Board& board, int a, int b, CellCode c);
+std::int32_t removeGroup(Board& board, int a, int b, CellCode c);
+std::int32_t measureGroup(const Board& board, int a, int b, CellCode c);
 
 } // namespace lumera

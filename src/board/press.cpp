@@ -6,8 +6,8 @@
 namespace lumera {
 namespace {
 
-constexpr std::int32_t kCellPixels = Board::kCellPixels;
-constexpr std::int32_t kBoardPixels = Board::kSize * kCellPixels;
+using geometry::kBoardPixels;
+using geometry::kCellPixels;
 
 struct PressedCell {
     bool accepted;
@@ -38,7 +38,7 @@ void queueMessage(FloatingMessages& messages, std::int32_t value, std::int32_t x
 void leftPress(Game& game, std::int32_t x, std::int32_t y)
 {
     const PressedCell cell = pressedCell(game, x, y);
-    const std::int32_t d = cell.accepted ? RemoveGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
+    const std::int32_t d = cell.accepted ? removeGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
     game.score = wrappingAdd(game.score, d * d);
     queueMessage(game.messages, d, x, y);
 }
@@ -46,7 +46,7 @@ void leftPress(Game& game, std::int32_t x, std::int32_t y)
 void rightPress(Game& game, std::int32_t x, std::int32_t y)
 {
     const PressedCell cell = pressedCell(game, x, y);
-    const std::int32_t d = cell.accepted ? MeasureGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
+    const std::int32_t d = cell.accepted ? measureGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
     game.previewValue = d * d;
     game.previewX = x;
     game.previewY = y;

@@ -3,7 +3,7 @@
 namespace lumera {
 namespace {
 
-constexpr int kCell = Board::kCellPixels;
+constexpr int kCell = geometry::kCellPixels;
 
 bool isEmptyCell(const Board& board, int x, int y)
 {

@@ -1,20 +1,12 @@
 #pragma once
 
 #include "board.h"
+#include "frame_targets.h"
 #include "game.h"
-#include "image_list.h"
 #include "options.h"
 #include "surface.h"
 
 namespace lumera {
-
-// What the board pass draws with: the frame, the background picture's
-// surface and the ten cell textures.
-struct FrameTargets {
-    Surface& frame;
-    Surface& picture;
-    const ImageList& textures;
-};
 
 // Brush and count, on the code the cell held when the tick began: the brush
 // takes the code's fill colour and codes 0..6 are counted. A code outside

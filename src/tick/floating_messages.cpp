@@ -1,12 +1,13 @@
 #include "floating_messages.h"
 
+#include "geometry.h"
 #include "text_buffer.h"
 #include "wrapping.h"
 
 namespace lumera {
 namespace {
 
-constexpr std::int64_t kPanelLeft = 512;
+constexpr std::int64_t kPanelLeft = geometry::kPanelLeft;
 
 void drawMessage(Surface& frame, const FloatingMessage& message)
 {

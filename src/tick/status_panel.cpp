@@ -4,13 +4,14 @@
 #include <string>
 
 #include "cp1251.h"
+#include "geometry.h"
 #include "text_buffer.h"
 #include "wrapping.h"
 
 namespace lumera {
 namespace {
 
-constexpr int kPanelLeft = 512;
+using geometry::kPanelLeft;
 constexpr int kLineHeight = 16;
 constexpr std::int32_t kPanelFontPoints = 7;
 
@@ -47,7 +48,7 @@ void drawStatusPanel(Surface& frame, const Game& game)
     const PanelLabels& labels = panelLabels();
     frame.setFontSize(kPanelFontPoints);
     frame.setBrushColour(kBlack);
-    frame.rectangle(kPanelLeft, 0, 600, 600);
+    frame.rectangle(kPanelLeft, 0, geometry::kFrame.width, geometry::kClearedBottom);
     frame.setFontColour(kWhite);
     for (CellCode colour = 1; colour <= kPanelColours; ++colour) {
         if (game.colourCount < colour) break;

@@ -1,5 +1,6 @@
 #include "tick.h"
 
+#include "cell_rendering.h"
 #include "floating_messages.h"
 #include "settling.h"
 #include "status_panel.h"
@@ -9,7 +10,7 @@ namespace lumera {
 void runTick(Game& game, const Options& options, const FrameTargets& targets)
 {
     game.tally.fill(0);
-    constexpr int kCell = Board::kCellPixels;
+    constexpr int kCell = geometry::kCellPixels;
     for (int x = 0; x < Board::kSize; ++x) {
         for (int y = 0; y < Board::kSize; ++y) {
             // The same cell of the next column is drawn 32 cells from now.

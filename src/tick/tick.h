@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cell_rendering.h"
+#include "frame_targets.h"
 #include "game.h"
 #include "options.h"
 

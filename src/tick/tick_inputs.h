@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "cell_rendering.h"
+#include "frame_targets.h"
 #include "game.h"
 #include "options.h"
 #include "surface.h"

@@ -34,11 +34,11 @@ GameFolder::GameFolder()
 
 struct WindowOnFolder::Errors : RecordingErrorDisplay {};
 
-WindowOnFolder::WindowOnFolder(const GameFolder& folder, bool create)
+WindowOnFolder::WindowOnFolder(const GameFolder& folder, bool start)
     : inside_(folder.path()), errors_(std::make_unique<Errors>()), window_(std::make_unique<MainWindow>(*errors_))
 {
-    window_->Timer1().stop();
-    if (create) window_->create();
+    window_->tickTimer().stop();
+    if (start) window_->start();
 }
 
 WindowOnFolder::~WindowOnFolder() = default;

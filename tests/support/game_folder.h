@@ -28,12 +28,12 @@ public:
     GameFolder();
 };
 
-// The real window on a game folder, made as the game makes it (FormCreate
+// The real window on a game folder, made as the game makes it (loadGame
 // under the guard) but with its errors recorded and its timer stopped, so a
 // test ticks it by hand.
 class WindowOnFolder {
 public:
-    explicit WindowOnFolder(const GameFolder& folder, bool create = true);
+    explicit WindowOnFolder(const GameFolder& folder, bool start = true);
     ~WindowOnFolder();
     MainWindow& window() { return *window_; }
     MainWindow* operator->() { return window_.get(); }

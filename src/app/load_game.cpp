@@ -27,19 +27,21 @@ std::int32_t readInteger(const LineBuffer& buffer, int line)
 
 } // namespace
 
-void MainWindow::FormCreate()
+void MainWindow::loadGame()
 {
     LineBuffer history(kHistoryLimits);
     history.load("history.txt");
-    His_->setPlainText(QString::fromStdString(cp1251ToUtf8(history.text())));
+    historyView_->setPlainText(QString::fromStdString(cp1251ToUtf8(history.text())));
 
-    M1_.load("config.ini");
-    game_.pictureCount = readInteger(M1_, 1);
-    if (game_.mapListLoaded == 0) readMapList();
+    LineBuffer config;
+    config.load("config.ini");
+    game_.pictureCount = readInteger(config, 1);
+    if (game_.mapListLoaded == 0) readMapList(config);
 
-    M1_.load("data.ini");
-    readOptions();
-    game_.textureType = readInteger(M1_, 7);
+    LineBuffer settings;
+    settings.load("data.ini");
+    readOptions(settings);
+    game_.textureType = readInteger(settings, 7);
     game_.mapListLoaded = 1;
 
     for (FloatingMessage& message : game_.messages) message.value = 0;
@@ -50,45 +52,50 @@ void MainWindow::FormCreate()
     try {
         loadBackgroundPicture();
     } catch (const GameError&) {
-        menu_.N10->setChecked(true);
-        menu_.N10->setEnabled(false);
+        menu_.picturesOffOption->setChecked(true);
+        menu_.picturesOffOption->setEnabled(false);
     }
 
     layOutForGame();
-    DealBoard(game_.board, game_.colourCount, game_.random);
+    dealBoard(game_.board, game_.colourCount, game_.random);
     loadTextures();
 }
 
-void MainWindow::readMapList()
+void MainWindow::readMapList(const LineBuffer& config)
 {
-    const std::int32_t names = std::min(readInteger(M1_, 2), kMaxMapNames);
-    for (std::int32_t k = 1; k <= names; ++k) LB1_->addName(M1_.readLine(k + 1));
+    const std::int32_t names = std::min(readInteger(config, 2), kMaxMapNames);
+    for (std::int32_t k = 1; k <= names; ++k) mapList_->addName(config.readLine(k + 1));
 }
 
-void MainWindow::readOptions()
+void MainWindow::readOptions(const LineBuffer& settings)
 {
     int line = 1;
-    for (QAction* item : menu_.savedOptions()) item->setChecked(readInteger(M1_, line++) != 0);
+    for (QAction* item : menu_.savedOptions()) item->setChecked(readInteger(settings, line++) != 0);
 }
 
 void MainWindow::loadBackgroundPicture()
 {
     // The +1 wraps for the numbers a negative picture count can draw.
     const std::int32_t number = wrappingAdd(game_.random.draw(game_.pictureCount), 1);
-    pic_.load(gamePath("pic/" + formatInteger(number) + ".bmp"));
+    backgroundPicture_.load(gamePath("pic/" + formatInteger(number) + ".bmp"));
 }
 
+// A start or restart empties the list whatever it holds: a set that failed
+// to load part way leaves fewer than ten entries, and the restart must
+// still end with one whole set.
 void MainWindow::loadTextures()
 {
-    while (texdr_.count() > 0) texdr_.remove(0);
+    while (cellTextures_.count() > 0) cellTextures_.remove(0);
     addTextureSet();
 }
 
 void MainWindow::addTextureSet()
 {
+    // One picture at a time: a file that fails leaves the entries before it.
+    PictureComponent texture(ImageList::kSide, ImageList::kSide);
     for (int i = 0; i < 10; ++i) {
-        lp_.load(gamePath("img\\" + formatInteger(game_.textureType) + "\\" + formatInteger(i) + ".bmp"));
-        texdr_.add(lp_.bitmap(), lp_.bitmap());
+        texture.load(gamePath("img\\" + formatInteger(game_.textureType) + "\\" + formatInteger(i) + ".bmp"));
+        cellTextures_.add(texture.bitmap(), texture.bitmap());
     }
 }
 
