@@ -1,43 +1,29 @@
-// One whole tick: phases 2 to 6 on the frame and the copy that shows it.
+// One whole tick on the frame, as the window runs it before showing it.
 #include <benchmark/benchmark.h>
 
 #include "deal.h"
 #include "press.h"
-#include "tick.h"
+#include "tick_targets.h"
 
 namespace lumera {
 namespace {
 
 // The look of a real game: textures with some white pixels, a background
 // picture, a dealt board and the grid on.
-struct TickBench {
-    TickBench() : frame(600, 512), picture(512, 512), window(600, 512)
+struct TickBench : testing::TickTargets {
+    TickBench()
     {
         for (int y = 0; y < 512; ++y)
             picture.fill({0, y, 512, y + 1}, rgb(static_cast<std::uint8_t>(y / 2), 90, static_cast<std::uint8_t>(255 - y / 2)));
-        for (int i = 0; i < 10; ++i) {
-            Surface texture(16, 16, rgb(static_cast<std::uint8_t>(25 * i), 120, 60));
-            texture.fill({0, 0, 1, 1}, kWhite);
-            texture.fill({2, 2, 14, 4}, rgb(200, 200, 200));
-            textures.add(texture, texture);
-        }
+        addFlatTextures([](int i) { return rgb(static_cast<std::uint8_t>(25 * i), 120, 60); },
+                        [](int, Surface& texture) {
+                            texture.fill({0, 0, 1, 1}, kWhite);
+                            texture.fill({2, 2, 14, 4}, rgb(200, 200, 200));
+                        });
         Random random(5);
         game.colourCount = 6;
         dealBoard(game.board, 6, random);
     }
-
-    void tick()
-    {
-        runTick(game, options, FrameTargets{frame, picture, textures});
-        Surface::copy(window, {0, 0, 600, 512}, frame, {0, 0, 600, 512});
-    }
-
-    Game game;
-    Options options;
-    Surface frame;
-    Surface picture;
-    Surface window;
-    ImageList textures;
 };
 
 void fullBoard(benchmark::State& state)

@@ -10,7 +10,7 @@
 
 #include "deal.h"
 #include "press.h"
-#include "tick.h"
+#include "tick_targets.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -31,14 +31,12 @@ void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); 
 namespace lumera {
 namespace {
 
-class Allocations : public ::testing::Test {
+class Allocations : public ::testing::Test, protected testing::TickTargets {
 protected:
-    Allocations() : frame(600, 512), picture(512, 512, rgb(10, 60, 90))
+    Allocations()
     {
-        for (int i = 0; i < 10; ++i) {
-            const Surface texture(16, 16, rgb(static_cast<std::uint8_t>(20 * i), 40, 40));
-            textures.add(texture, texture);
-        }
+        picture.fill(picture.bounds(), rgb(10, 60, 90));
+        addFlatTextures([](int i) { return rgb(static_cast<std::uint8_t>(20 * i), 40, 40); });
         Random random(77);
         game.colourCount = 4;
         dealBoard(game.board, game.colourCount, random);
@@ -51,14 +49,7 @@ protected:
         return allocations.load() - before;
     }
 
-    void tick() { runTick(game, options, FrameTargets{frame, picture, textures}); }
-
-    Game game;
-    Options options;
-    Surface frame;
-    Surface picture;
     Surface window{600, 512};
-    ImageList textures;
 };
 
 TEST_F(Allocations, PressesMakeNone)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pixel_check.h"
-#include "tick.h"
+#include "tick_targets.h"
 
 namespace lumera {
 namespace {
@@ -17,33 +17,24 @@ Colour pictureColour(int x, int y) { return rgb(static_cast<std::uint8_t>(x % 25
 // A frame, a background picture whose every pixel tells where it came from,
 // and ten flat textures; texture 2 has one exactly white and one almost
 // white pixel.
-class RenderingTest : public ::testing::Test {
+class RenderingTest : public ::testing::Test, protected testing::TickTargets {
 protected:
-    RenderingTest() : frame(600, 512), picture(512, 512)
+    RenderingTest()
     {
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 512; ++x) picture.fill({x, y, x + 1, y + 1}, pictureColour(x, y));
-        for (int i = 0; i < 10; ++i) {
-            Surface texture(16, 16, textureColour(i));
-            if (i == 2) {
-                texture.fill({3, 3, 4, 4}, kWhite);
-                texture.fill({4, 4, 5, 5}, kAlmostWhite);
-            }
-            textures.add(texture, texture);
-        }
+        addFlatTextures(textureColour, [](int i, Surface& texture) {
+            if (i != 2) return;
+            texture.fill({3, 3, 4, 4}, kWhite);
+            texture.fill({4, 4, 5, 5}, kAlmostWhite);
+        });
     }
 
     void tick(const std::string& board, CellCode fill)
     {
         game.board = Board::fromText(board, fill);
-        runTick(game, options, FrameTargets{frame, picture, textures});
+        TickTargets::tick();
     }
-
-    Game game;
-    Options options;
-    Surface frame;
-    Surface picture;
-    ImageList textures;
 };
 
 TEST_F(RenderingTest, FlatCellsWithTheGridShowBlackLinesOnTheirLeftAndTopEdges)
@@ -83,7 +74,7 @@ TEST_F(RenderingTest, ACodeOutsideTheTableKeepsTheBrushBeforeIt)
     game.board.set(0, 0, 3);
     game.board.set(0, 1, 12);
     game.board.set(0, 2, -5);
-    runTick(game, options, FrameTargets{frame, picture, textures});
+    TickTargets::tick();
     EXPECT_EQ(frame.pixel(8, 24), kBlue);
     EXPECT_EQ(frame.pixel(8, 40), kBlue);
     EXPECT_EQ(game.tally[3], 1);
@@ -116,7 +107,7 @@ TEST_F(RenderingTest, ATextureIndexTheListLacksDrawsNothing)
     frame.fill(frame.bounds(), kRed);
     game.board = Board::fromText("", 1);
     game.board.set(0, 1, 12); // coloured brush left by the red cell above
-    runTick(game, options, FrameTargets{frame, picture, textures});
+    TickTargets::tick();
     EXPECT_EQ(frame.pixel(8, 24), kRed);
 }
 
@@ -131,7 +122,7 @@ TEST_F(RenderingTest, EmptyCellsShowThePictureInsideTheirEdgeLines)
     for (int x = 4; x <= 6; ++x) board.set(x, 20, 9);
     game.board = board;
     options.flatCells = true;
-    runTick(game, options, FrameTargets{frame, picture, textures});
+    TickTargets::tick();
 
     const auto expectEmptyCell = [&](int cx, int cy, bool bottom, bool right, bool left) {
         for (int y = cy * 16; y < cy * 16 + 16; ++y) {

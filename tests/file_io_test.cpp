@@ -3,6 +3,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 
 #include "error_text.h"
 #include "file_io.h"
@@ -46,10 +47,27 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
-TEST(SystemErrorText, LosesTrailingBlanksControlsAndPeriods)
+TEST(SystemErrorText, IsTheSystemsOwn)
 {
     EXPECT_EQ(systemErrorText(ENOENT), "No such file or directory");
     EXPECT_EQ(systemErrorText(EACCES), "Permission denied");
+}
+
+// Other systems end their texts with a period, a line break or blanks; the
+// game's messages add their own period after the text.
+TEST(SystemErrorText, LosesTrailingBlanksControlsAndPeriods)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Access is denied.\r\n", "Access is denied"},
+        {"Disk full. ", "Disk full"},
+        {"Not ready...\t", "Not ready"},
+        {"Broken\x7F", "Broken"},
+        {" . \n", ""},
+        {"", ""},
+        {"e.g. inside stays", "e.g. inside stays"},
+        {"Ошибка.", "Ошибка"}, // bytes above the blank stay
+    };
+    for (const auto& [text, trimmed] : cases) EXPECT_EQ(trimmedSystemText(text), trimmed) << text;
 }
 
 TEST(GamePath, TurnsBackslashesAndWindows1251IntoThisPlatformsName)

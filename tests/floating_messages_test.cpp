@@ -5,6 +5,7 @@
 #include <set>
 
 #include "floating_messages.h"
+#include "press.h"
 
 namespace lumera {
 namespace {
@@ -66,6 +67,29 @@ TEST_F(FloatingMessagesTest, TextIsWhiteOnABlackBox)
     EXPECT_EQ(frame.fontSize(), 30);
 }
 
+// A press on a group of three scores nine, and its message says "3!!!" in a
+// box at the press point, in a font of 3 points.
+TEST_F(FloatingMessagesTest, APressShowsTheGroupSizeNotTheScore)
+{
+    Game game;
+    game.colourCount = 2;
+    game.board = Board::fromText("111\n222", 2);
+    leftPress(game, 20, 6);
+    ASSERT_EQ(game.score, 9);
+    messages = game.messages;
+    tick();
+
+    for (const char* text : {"3!!!", "9!!!"}) {
+        Surface expected(600, 512, kGrey);
+        expected.setBrushColour(kBlack);
+        expected.setFontColour(kWhite);
+        expected.setFontSize(3);
+        expected.drawText(20, 6, text);
+        if (std::string(text) == "3!!!") EXPECT_EQ(frame.image(), expected.image()) << text;
+        else EXPECT_NE(frame.image(), expected.image()) << "the score, not the size, was shown";
+    }
+}
+
 TEST_F(FloatingMessagesTest, AMessageThatWouldCrossThePanelEndsAtThePressPoint)
 {
     queue(30, 500, 200);
@@ -73,7 +97,8 @@ TEST_F(FloatingMessagesTest, AMessageThatWouldCrossThePanelEndsAtThePressPoint)
     const int width = frame.textWidth("30!!!");
     ASSERT_GT(500 + width, 512);
     EXPECT_EQ(tick(), std::make_pair(500 - width, 200));
-    EXPECT_EQ(frame.pixel(499, 205), frame.pixel(499, 205) == kWhite ? kWhite : kBlack);
+    const Colour insideTheBox = frame.pixel(499, 205);
+    EXPECT_TRUE(insideTheBox == kWhite || insideTheBox == kBlack) << "neither white nor black: " << insideTheBox;
     EXPECT_EQ(frame.pixel(500, 205), kGrey);
 }
 
@@ -114,7 +139,7 @@ TEST_F(FloatingMessagesTest, FieldsAtTheEdgesOfTheirRangeWrapInsteadOfOverflowin
     tick();
     EXPECT_EQ(messages[0].blink, INT_MAX); // wrapped, so not below 0
     EXPECT_EQ(messages[0].value, INT_MAX); // life wrapped round to the top
-    EXPECT_EQ(messages[1].y, static_cast<std::int32_t>(static_cast<std::uint32_t>(INT_MIN + 5) - static_cast<std::uint32_t>(4 + INT_MIN / 5)));
+    EXPECT_EQ(messages[1].y, -1717986918); // rose by 4 + INT_MIN / 5, a fall of 429 496 725
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "error_text.h"
 #include "game_error.h"
 #include "integer_text.h"
 
@@ -38,12 +39,7 @@ class ParseRefused : public ::testing::TestWithParam<const char*> {};
 TEST_P(ParseRefused, QuotesTheWholeText)
 {
     const std::string text = GetParam();
-    try {
-        parseInteger(text);
-        FAIL() << "accepted \"" << text << '"';
-    } catch (const GameError& error) {
-        EXPECT_EQ(error.message(), "'" + text + "' is not a valid integer value");
-    }
+    EXPECT_EQ(testing::errorOf([&] { parseInteger(text); }), "'" + text + "' is not a valid integer value");
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseRefused,
@@ -54,12 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseRefused,
 
 TEST(ParseInteger, RefusedWindows1251TextIsQuotedAsCyrillic)
 {
-    try {
-        parseInteger("\xC0\xE1");
-        FAIL();
-    } catch (const GameError& error) {
-        EXPECT_EQ(error.message(), "'Аб' is not a valid integer value");
-    }
+    EXPECT_EQ(testing::errorOf([] { parseInteger("\xC0\xE1"); }), "'Аб' is not a valid integer value");
 }
 
 TEST(FormatInteger, WritesPlainDecimal)

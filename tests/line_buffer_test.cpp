@@ -110,13 +110,8 @@ TEST(LineBuffer, MissingFileNamesItsFullPathAndKeepsTheContent)
     const testing::WorkingFolder inside(folder.path());
     LineBuffer buffer;
     buffer.load(folder.write("kept.txt", "kept"));
-    try {
-        buffer.load("history.txt");
-        FAIL();
-    } catch (const GameError& error) {
-        EXPECT_EQ(error.message(),
-                  "Cannot open file \"" + (folder / "history.txt").string() + "\". No such file or directory");
-    }
+    EXPECT_EQ(testing::errorOf([&] { buffer.load("history.txt"); }),
+              "Cannot open file \"" + (folder / "history.txt").string() + "\". No such file or directory");
     EXPECT_EQ(buffer.readLine(0), "kept");
 }
 
@@ -125,12 +120,8 @@ TEST(LineBuffer, AFolderCannotBeOpenedAsAFile)
     const TempFolder folder;
     std::filesystem::create_directory(folder / "map");
     LineBuffer buffer;
-    try {
-        buffer.load(folder / "map");
-        FAIL();
-    } catch (const GameError& error) {
-        EXPECT_EQ(error.message(), "Cannot open file \"" + (folder / "map").string() + "\". Is a directory");
-    }
+    EXPECT_EQ(testing::errorOf([&] { buffer.load(folder / "map"); }),
+              "Cannot open file \"" + (folder / "map").string() + "\". Is a directory");
 }
 
 std::string repeated(std::string_view piece, std::size_t times)

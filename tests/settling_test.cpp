@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tick.h"
+#include "tick_targets.h"
 
 namespace lumera {
 namespace {
@@ -20,20 +20,14 @@ std::string columnOf(const Board& board, int x, int rows)
     return text;
 }
 
-class SettlingTest : public ::testing::Test {
+class SettlingTest : public ::testing::Test, protected testing::TickTargets {
 protected:
-    SettlingTest() : frame(600, 512), picture(512, 512, rgb(0, 90, 0)) {}
+    SettlingTest() { picture.fill(picture.bounds(), rgb(0, 90, 0)); }
 
     void tick(int times = 1)
     {
-        for (int i = 0; i < times; ++i) runTick(game, options, FrameTargets{frame, picture, textures});
+        for (int i = 0; i < times; ++i) TickTargets::tick();
     }
-
-    Game game;
-    Options options;
-    Surface frame;
-    Surface picture;
-    ImageList textures;
 };
 
 struct ColumnCase {

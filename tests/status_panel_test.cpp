@@ -3,8 +3,9 @@
 #include <climits>
 #include <set>
 
+#include "cp1251.h"
 #include "status_panel.h"
-#include "tick.h"
+#include "tick_targets.h"
 
 namespace lumera {
 namespace {
@@ -87,6 +88,36 @@ TEST_F(StatusPanelTest, PanelTextIsWhiteSevenPointsOnBlack)
     EXPECT_EQ(frame.brushColour(), kBlack);
 }
 
+// The panel's words, counts, score and preview, written out here and drawn
+// with the same text routine on a reference frame: the two must agree pixel
+// for pixel, so a wrong label, count or order shows.
+TEST_F(StatusPanelTest, WritesTheLabelsCountsScoreAndPreview)
+{
+    game.colourCount = 6;
+    game.tally = CodeTally{9, 1, 22, 333, 4444, 0, 1024};
+    game.score = 987654;
+    game.previewValue = 49;
+    game.previewX = 200;
+    game.previewY = 100;
+    drawStatusPanel(frame, game);
+
+    Surface expected(600, 512, kGrey);
+    expected.setPenColour(kBlack);
+    expected.setBrushColour(kBlack);
+    expected.fill({512, 0, 600, 512}, kBlack);
+    expected.setFontSize(7);
+    expected.setFontColour(kWhite);
+    const char* lines[] = {"Красный=1", "Желтый=22", "Синий=333", "Зеленый=4444", "Розовый=0", "Голубой=1024",
+                           "Очки=987654"};
+    int top = 0;
+    for (const char* line : lines) {
+        expected.drawText(512, top, utf8ToCp1251(line));
+        top += 16;
+    }
+    expected.drawText(200, 88, "49");
+    EXPECT_EQ(frame.image(), expected.image());
+}
+
 TEST_F(StatusPanelTest, ThePreviewStandsTwelvePixelsAboveThePointer)
 {
     game.previewValue = 4;
@@ -105,21 +136,13 @@ TEST_F(StatusPanelTest, AfterAReleaseTheZeroStandsAboveTheFrame)
 }
 
 // A whole tick on a board of yellow cells; the panel is drawn last.
-class StatusPanelOutline : public ::testing::Test {
+class StatusPanelOutline : public ::testing::Test, protected testing::TickTargets {
 protected:
-    StatusPanelOutline() : frame(600, 512), picture(512, 512)
+    StatusPanelOutline()
     {
         game.board = Board::fromText("", 2);
         game.colourCount = 2;
     }
-
-    void tick() { runTick(game, options, FrameTargets{frame, picture, textures}); }
-
-    Game game;
-    Options options;
-    Surface frame;
-    Surface picture;
-    ImageList textures;
 };
 
 TEST_F(StatusPanelOutline, TakesThePenTheBoardPassLeft)

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "game_folder.h"
 #include "main_window.h"
@@ -201,6 +204,71 @@ TEST_F(WindowMenuTest, RestartPutsBackTheSavedOptions)
     EXPECT_EQ(w->game().textureType, 1);
     EXPECT_EQ(w->game().score, 0);
     EXPECT_EQ(w->game().colourCount, 6); // a restart deals with the last count
+}
+
+} // namespace
+} // namespace lumera
+
+namespace lumera {
+namespace {
+
+struct MenuRow {
+    std::string caption; // UTF-8, byte for byte
+    std::string parent;  // "" for the bar itself
+    bool checkable;
+    bool enabled;
+    bool checked;
+    friend bool operator==(const MenuRow&, const MenuRow&) = default;
+};
+
+void PrintTo(const MenuRow& r, std::ostream* os)
+{
+    *os << '"' << r.caption << "\" under \"" << r.parent << "\" checkable " << r.checkable << " enabled " << r.enabled
+        << " checked " << r.checked;
+}
+
+void collect(const QList<QAction*>& actions, const std::string& parent, std::vector<MenuRow>& rows)
+{
+    for (const QAction* action : actions) {
+        const std::string caption = action->text().toStdString();
+        rows.push_back({caption, parent, action->isCheckable(), action->isEnabled(), action->isChecked()});
+        if (action->menu()) collect(action->menu()->actions(), caption, rows);
+    }
+}
+
+// The whole tree as the player meets it after the first tick on settings
+// with every option off and the dark textures. "Отключить cетку" has a
+// Latin c, as the game always had.
+TEST_F(WindowMenuTest, TheWholeMenuTree)
+{
+    w->runWindowTick();
+    std::vector<MenuRow> rows;
+    collect(w->menuBar()->actions(), "", rows);
+    const std::string latinC = "\x63"; // spelled out, so no editor can turn it Cyrillic
+    const std::vector<MenuRow> expected = {
+        {"Файл", "", false, true, false},
+        {"Заново", "Файл", false, true, false},
+        {"Случайное поле", "Файл", false, true, false},
+        {"Легкая", "Случайное поле", false, true, false},
+        {"Средняя", "Случайное поле", false, true, false},
+        {"Тяжелая", "Случайное поле", false, true, false},
+        {"Очень тяжлая", "Случайное поле", false, true, false},
+        {"Изображение", "Файл", false, true, false},
+        {"Выбрать", "Изображение", false, true, false},
+        {"Кампания", "Файл", false, true, false},
+        {"Опции", "", false, true, false},
+        {"Отключить " + latinC + "етку", "Опции", true, true, false},
+        {"Отключить пузырьки", "Опции", true, true, false},
+        {"Отключить картинки", "Опции", true, true, false},
+        {"Не использовать гладкую анимацию", "Опции", true, true, false},
+        {"Не использовать текстуру", "Опции", true, true, false},
+        {"Отключить плавающие сообщения", "Опции", true, true, false},
+        {"Тип текстуры", "Опции", false, true, false},
+        {"Светлая", "Тип текстуры", true, true, false},
+        {"Темная", "Тип текстуры", true, true, true},
+        {"История", "", false, true, false},
+    };
+    EXPECT_EQ(rows, expected);
 }
 
 } // namespace

@@ -81,7 +81,11 @@ std::string fullPathText(const std::filesystem::path& name)
 
 std::string systemErrorText(int errorNumber)
 {
-    std::string text = std::strerror(errorNumber);
+    return trimmedSystemText(std::strerror(errorNumber));
+}
+
+std::string trimmedSystemText(std::string text)
+{
     while (!text.empty()) {
         const auto last = static_cast<unsigned char>(text.back());
         if (last <= ' ' || last == '.' || last == 0x7F) text.pop_back();

@@ -17,9 +17,11 @@ std::filesystem::path gamePath(std::string_view cp1251Name);
 // The name completed against the working folder, as error messages show it.
 std::string fullPathText(const std::filesystem::path& name);
 
-// The system's text for an errno value, without trailing blanks, control
-// characters and periods.
+// The system's text for an errno value, trimmed as below.
 std::string systemErrorText(int errorNumber);
+// A system text as the game's messages quote it, before their own period:
+// without trailing blanks, control characters and periods.
+std::string trimmedSystemText(std::string text);
 
 GameError cannotOpenFile(const std::filesystem::path& name, int errorNumber);
 GameError cannotCreateFile(const std::filesystem::path& name, int errorNumber);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+#include "tick.h"
+
+namespace lumera::testing {
+
+// What a tick runs on, as the window holds it: the game, the options, the
+// 600 x 512 frame, the background picture and the texture list, for the
+// tests and benchmarks that call the tick directly.
+struct TickTargets {
+    Game game;
+    Options options;
+    Surface frame{600, 512};
+    Surface picture{512, 512};
+    ImageList textures;
+
+    void tick() { runTick(game, options, FrameTargets{frame, picture, textures}); }
+
+    // Ten one-colour 16 x 16 textures; `touch` may paint on each before it
+    // is added (its index, its surface).
+    void addFlatTextures(const std::function<Colour(int)>& colourOf,
+                         const std::function<void(int, Surface&)>& touch = {})
+    {
+        for (int i = 0; i < 10; ++i) {
+            Surface texture(16, 16, colourOf(i));
+            if (touch) touch(i, texture);
+            textures.add(texture, texture);
+        }
+    }
+};
+
+} // namespace lumera::testing
