@@ -93,6 +93,12 @@ def board_on_screen(origin):
     return read_board(pixel, origin)
 
 
+def board_when(origin, holds):
+    """The board on the screen if it satisfies `holds`, else None."""
+    board = board_on_screen(origin)
+    return board if holds(board) else None
+
+
 def menu_open(origin):
     """Whether a menu lies over the board's top left corner."""
     pixel, _, _ = screenshot()
@@ -146,7 +152,7 @@ def main():
         if origin is None:
             check(False, "the board appears on the screen")
             return 1
-        board = until(lambda: (lambda b: b if all(code == 1 for code in b.values()) else None)(board_on_screen(origin)))
+        board = until(lambda: board_when(origin, lambda b: all(code == 1 for code in b.values())))
         check(board is not None, "the first board is code 1 in every cell")
         pixel, _, _ = screenshot()
         check(pixel(origin[0] + 550, origin[1] + 300) == (0, 0, 0), "the status panel is black")
@@ -156,7 +162,7 @@ def main():
         run("xdotool", "mousemove", str(menu_bar[0]), str(menu_bar[1]), "click", "1")
         check(until(lambda: menu_open(origin)), "the Файл menu opens over the board")
         key("Down", "Down", "Right", "Return")  # Файл, Случайное поле, Легкая
-        board = until(lambda: (lambda b: b if set(b.values()) == {1, 2, 3} else None)(board_on_screen(origin)))
+        board = until(lambda: board_when(origin, lambda b: set(b.values()) == {1, 2, 3}))
         check(board is not None, "the easy board holds three colours")
         if board is None:
             return 1
@@ -170,10 +176,8 @@ def main():
             "click", "1")
         # The group rises as bubbles, the column closes up; then the board
         # stays still, with the removed cells showing the picture.
-        def settled_board():
-            board = board_on_screen(origin)
-            return board if 7 not in board.values() and list(board.values()).count(9) == len(group) else None
-        settled = until(settled_board)
+        settled = until(lambda: board_when(
+            origin, lambda b: 7 not in b.values() and list(b.values()).count(9) == len(group)))
         check(settled is not None, "the %d removed cells rise away and show the picture" % len(group))
 
         run("xdotool", "mousemove", str(menu_bar[0]), str(menu_bar[1]), "click", "1")

@@ -2,18 +2,19 @@
 
 #include <functional>
 
+#include "geometry.h"
 #include "tick.h"
 
 namespace lumera::testing {
 
 // What a tick runs on, as the window holds it: the game, the options, the
-// 600 x 512 frame, the background picture and the texture list, for the
+// frame, the background picture and the texture list, for the
 // tests and benchmarks that call the tick directly.
 struct TickTargets {
     Game game;
     Options options;
-    Surface frame{600, 512};
-    Surface picture{512, 512};
+    Surface frame{geometry::kFrame.width, geometry::kFrame.height};
+    Surface picture{geometry::kBackgroundPicture.width, geometry::kBackgroundPicture.height};
     ImageList textures;
 
     void tick() { runTick(game, options, FrameTargets{frame, picture, textures}); }
