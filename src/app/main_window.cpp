@@ -6,7 +6,7 @@
 #include "app_title.h"
 #include "colour.h"
 #include "font_faces.h"
-#include "window_icon.h"
+#include "game_icon.h"
 
 namespace lumera {
 namespace {

@@ -22,7 +22,7 @@ check() { # check DESCRIPTION COMMAND...
 }
 
 start_and_stop() {
-  "$work/prefix/bin/lumera" >/dev/null 2>&1 &
+  "$work/prefix/games/lumera" >/dev/null 2>&1 &
   game=$!
   local shown=0
   timeout 30 xdotool search --sync --onlyvisible --name '^Лумера$' >/dev/null && shown=1
