@@ -85,8 +85,10 @@ expect "appstreamcli validates the metadata" \
 expect "the metadata's release is the package's" grep -q "<release version=\"$(field Version)\"" \
   "$installed/usr/share/metainfo/$id.metainfo.xml"
 expect "desktop-file-validate passes the menu entry" desktop-file-validate "$installed/usr/share/applications/$id.desktop"
-manWarnings="$(MANWIDTH=80 man --warnings -l "$installed/usr/share/man/man6/lumera.6.gz" 2>&1 >/dev/null)"
-expect "the manual page shows without a warning" test -z "$manWarnings"
+for locale in C C.UTF-8; do
+  manWarnings="$(LC_ALL=$locale MANWIDTH=80 man --warnings -l "$installed/usr/share/man/man6/lumera.6.gz" 2>&1 >/dev/null)"
+  expect "the manual page shows without a warning in the $locale locale" test -z "$manWarnings"
+done
 expect "the manual page names the options and the files" bash -c \
   'text="$(MANWIDTH=80 man -l "$1" 2>/dev/null)"; for w in --help --version config.ini data.ini history.txt map/ pic/ img/ XDG_DATA_HOME; do grep -qF -- "$w" <<<"$text" || exit 1; done' \
   _ "$installed/usr/share/man/man6/lumera.6.gz"
