@@ -115,6 +115,36 @@ TEST_F(MapChooserTest, ALineThatEndsEarlySaysWhatIsMissing)
     EXPECT_EQ(w->game().colourCount, 3);
 }
 
+// A first preview that fails before its first square leaves the preview
+// without a picture: the sky-blue panel shows through, not a white square.
+TEST(MapChooserFailure, AFailedFirstPreviewLeavesNoPicture)
+{
+    const struct {
+        const char* name;
+        const char* map;
+        const char* error;
+    } rows[] = {
+        {"an empty second line", "3\r\n\r\n", "Line 2 of the map has no character 1."},
+        {"a letter first on the second line", "3\r\nx1\r\n", "'x' is not a valid integer value."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameFolder fresh;
+        fresh.write("map/First.txt", row.map);
+        WindowOnFolder window(fresh);
+        window->show();
+        window->menu().chooseMapCommand->trigger();
+        MapListBox& list = window->mapList();
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+        EXPECT_EQ(window.errors(), std::vector<std::string>{row.error});
+        EXPECT_FALSE(window->mapPreviewPicture().hasPicture());
+        const QImage shown = window->mapPreview().grab().toImage();
+        ASSERT_FALSE(shown.isNull());
+        for (const QPoint at : {QPoint(0, 0), QPoint(64, 64), QPoint(127, 127)})
+            EXPECT_EQ(shown.pixelColor(at), QColor(0xA6, 0xCA, 0xF0)) << at.x() << "," << at.y();
+    }
+}
+
 TEST_F(MapChooserTest, BubblesAndEmptiesInThePreviewTakeTheColourBeforeThem)
 {
     folder.write("map/First.txt", mapFromRows("3", {"9"}));

@@ -243,6 +243,35 @@ TEST(WindowStart, MapCountBeyondTheNamesAddsEmptyNamesAndNoneForZeroOrLess)
     }
 }
 
+// Every name the file holds is listed, however many; only the empty names
+// promised past its last line are capped.
+TEST(WindowStart, EveryNameTheFileHoldsIsListedAndTheLastCanBeChosen)
+{
+    GameFolder folder;
+    std::string config = "2\r\n10001\r\n";
+    for (int k = 1; k <= 10000; ++k) config += "First\r\n";
+    config += "Last\r\n";
+    folder.write("config.ini", config);
+    std::string map = "4\r\n";
+    for (int x = 0; x < 32; ++x) map += std::string(32, x == 0 ? '2' : '1') + "\r\n";
+    folder.write("map/Last.txt", map);
+    WindowOnFolder w(folder);
+    ASSERT_EQ(w->mapList().count(), 10001);
+    EXPECT_EQ(w->mapList().itemText(10000), "Last");
+
+    w->menu().chooseMapCommand->trigger();
+    w->mapList().setSelectedIndex(10000);
+    w->previewSelectedMap();
+    EXPECT_TRUE(w.errors().empty());
+    EXPECT_EQ(w->mapPreviewPicture().surface().pixel(1, 1), rgb(255, 255, 0)); // column 0 is yellow
+    EXPECT_EQ(w->mapPreviewPicture().surface().pixel(5, 1), rgb(255, 0, 0));
+    w->loadPreviewedMap();
+    EXPECT_TRUE(w.errors().empty());
+    EXPECT_EQ(w->game().colourCount, 4);
+    EXPECT_EQ(w->game().board.at(0, 0), 2);
+    EXPECT_EQ(w->game().board.at(1, 31), 1);
+}
+
 TEST(WindowStart, AHugeMapCountCannotHangTheStart)
 {
     GameFolder folder;

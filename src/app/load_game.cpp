@@ -2,6 +2,9 @@
 // layout, the deal and the textures.
 #include "main_window.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "cp1251.h"
 #include "deal.h"
 #include "file_io.h"
@@ -11,9 +14,10 @@
 namespace lumera {
 namespace {
 
-// A config.ini may promise any number of map names; names past its last line
-// read as empty, and this many are enough for any real list.
-constexpr std::int32_t kMaxMapNames = 10000;
+// A config.ini may promise any number of map names. Every name the file
+// holds is listed; names promised past its last line read as empty, and
+// those only fill the list up to this many items, which no real list needs.
+constexpr std::int32_t kMapListFill = 10000;
 
 // The history view lays out and wraps all of its text at once, at some 40
 // bytes of memory per character and 200 per line, so it takes at most this
@@ -63,7 +67,10 @@ void MainWindow::loadGame()
 
 void MainWindow::readMapList(const LineBuffer& config)
 {
-    const std::int32_t names = std::min(readInteger(config, 2), kMaxMapNames);
+    const std::int32_t promised = readInteger(config, 2);
+    const std::size_t linesAfterTheCount = config.lineCount() > 2 ? config.lineCount() - 2 : 0;
+    const auto held = static_cast<std::int32_t>(std::min<std::size_t>(linesAfterTheCount, INT32_MAX));
+    const std::int32_t names = std::min(promised, std::max(held, kMapListFill));
     for (std::int32_t k = 1; k <= names; ++k) mapList_->addName(config.readLine(k + 1));
 }
 

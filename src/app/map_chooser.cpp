@@ -18,9 +18,11 @@ void MainWindow::previewSelectedMap()
 {
     game_.score = 0;
     const LineBuffer map = loadSelectedMap();
-    Surface& preview = mapPreviewPicture_.surface();
     mapPreview_->update(); // shows whatever is drawn, also when a bad cell stops it
-    previewPreparedMap(PreparedMap(map), [&preview](int x, int y, CellCode code) {
+    previewPreparedMap(PreparedMap(map), [this](int x, int y, CellCode code) {
+        // The picture gets its surface with the first square drawn: a preview
+        // that fails before any square leaves no picture, and the panel shows.
+        Surface& preview = mapPreviewPicture_.surface();
         // Bubbles and empty cells keep the brush of the square before them.
         if (isColourCell(code)) preview.setBrushColour(*fillColour(code));
         preview.setPenColour(preview.brushColour());
