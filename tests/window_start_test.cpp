@@ -2,6 +2,8 @@
 
 #include <QTextDocument>
 #include <functional>
+#include <new>
+#include <system_error>
 #include <string_view>
 
 #include "game_folder.h"
@@ -152,9 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
         StartFailure{"TextureCutShort", [](GameFolder& f) { f.write("img/1/2.bmp", halfOf(f / "img/1/2.bmp")); },
                      "Bitmap image is not valid.", true, 2, 1, 2},
         // Files too large to hold are refused before they cost time or memory.
-        StartFailure{"HistoryBeyondItsBytes", [](GameFolder& f) { f.write("history.txt", std::string(256 * 1024 + 1, 'x')); },
+        StartFailure{"HistoryBeyondItsBytes", [](GameFolder& f) { f.write("history.txt", std::string(4 * 1024 * 1024 + 1, 'x')); },
                      "Text exceeds memo capacity.", false, 0, 0, 0},
-        StartFailure{"HistoryBeyondItsLines", [](GameFolder& f) { f.write("history.txt", repeated("a\r\n", 65537)); },
+        StartFailure{"HistoryBeyondItsLines", [](GameFolder& f) { f.write("history.txt", repeated("a\r\n", 200001)); },
                      "Text exceeds memo capacity.", false, 0, 0, 0},
         StartFailure{"ConfigOfLineBreaks", [](GameFolder& f) { f.write("config.ini", std::string(24 << 20, '\n')); },
                      "Text exceeds memo capacity.", false, 0, 0, 0},
@@ -164,12 +166,48 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
 {
-    for (const std::string& history : {std::string(256 * 1024, 'x'), repeated("\xC8\r\n", 65536)}) {
+    const struct {
+        std::string history;
+        int characters; // as the view counts them, with its closing paragraph mark
+    } rows[] = {
+        {std::string(4 * 1024 * 1024, 'x'), 4 * 1024 * 1024 + 1},
+        {repeated("\xC8\r\n", 200000), 2 * 200000 + 1},
+    };
+    for (const auto& row : rows) {
         GameFolder folder;
-        folder.write("history.txt", history);
+        folder.write("history.txt", row.history);
         WindowOnFolder w(folder);
         EXPECT_TRUE(w.errors().empty());
-        EXPECT_EQ(w->historyView().document()->characterCount(), history.size() == 256 * 1024 ? 256 * 1024 + 1 : 2 * 65536 + 1);
+        EXPECT_EQ(w->historyView().document()->characterCount(), row.characters);
+        EXPECT_EQ(w->cellTextures().count(), 10); // the start-up went on to its end
+    }
+}
+
+// Whatever error reading the background picture meets, the game's own or the
+// system's, the start-up only greys "Отключить картинки" and goes on.
+TEST(WindowStart, AnyErrorReadingThePictureGreysPicturesOff)
+{
+    const struct {
+        const char* name;
+        std::function<void()> fail;
+    } rows[] = {
+        {"the game's own error", [] { throw GameError("Bitmap image is not valid"); }},
+        {"out of memory", [] { throw std::bad_alloc(); }},
+        {"another system error", [] { throw std::system_error(std::make_error_code(std::errc::io_error)); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const GameFolder folder;
+        WindowOnFolder w(folder, false);
+        w->setBackgroundPictureReader([&](const std::filesystem::path&) -> Surface {
+            row.fail();
+            return Surface();
+        });
+        w->start();
+        EXPECT_TRUE(w.errors().empty());
+        EXPECT_TRUE(w->menu().picturesOffOption->isChecked());
+        EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
+        EXPECT_EQ(w->cellTextures().count(), 10); // the start-up went on to the textures
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 
 #include "cp1251.h"
 #include "deal.h"
@@ -19,10 +20,12 @@ namespace {
 // those only fill the list up to this many items, which no real list needs.
 constexpr std::int32_t kMapListFill = 10000;
 
-// The history view lays out and wraps all of its text at once, at some 40
-// bytes of memory per character and 200 per line, so it takes at most this
-// much; larger histories are refused like any text too large to hold.
-constexpr LineBuffer::Limits kHistoryLimits{256 * 1024, 65536};
+// The history view holds its whole text as a document of one block a line
+// (it lays out only what it shows), at some 600 bytes a line and 12 a
+// character: at these limits the game starts within a second and stays
+// under 150 MiB (scripts/measure-history); larger histories are refused like
+// any text too large to hold.
+constexpr LineBuffer::Limits kHistoryLimits{4 * 1024 * 1024, 200000};
 
 std::int32_t readInteger(const LineBuffer& buffer, int line)
 {
@@ -53,9 +56,11 @@ void MainWindow::loadGame()
     if (seedSource_) game_.random.setSeed(seedSource_());
     else game_.random.seedFromClock();
 
+    // Any error here, the game's own or the system's (memory, say), only
+    // means there is no picture to show.
     try {
         loadBackgroundPicture();
-    } catch (const GameError&) {
+    } catch (const std::exception&) {
         menu_.picturesOffOption->setChecked(true);
         menu_.picturesOffOption->setEnabled(false);
     }
@@ -84,7 +89,9 @@ void MainWindow::loadBackgroundPicture()
 {
     // The +1 wraps for the numbers a negative picture count can draw.
     const std::int32_t number = wrappingAdd(game_.random.draw(game_.pictureCount), 1);
-    backgroundPicture_.load(gamePath("pic/" + formatInteger(number) + ".bmp"));
+    const std::filesystem::path name = gamePath("pic/" + formatInteger(number) + ".bmp");
+    if (backgroundPictureReader_) backgroundPicture_.set(backgroundPictureReader_(name));
+    else backgroundPicture_.load(name);
 }
 
 // A start or restart empties the list whatever it holds: a set that failed

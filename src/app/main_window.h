@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 
 #include "client_area.h"
@@ -62,6 +63,9 @@ public:
     void setSkipUnchangedTicks(bool skip) { skipUnchangedTicks_ = skip; }
     // Where the start-up takes the random seed from: the clock unless set.
     void setSeedSource(std::function<std::uint32_t()> source) { seedSource_ = std::move(source); }
+    // How the background picture is read from its file: loadPicture unless set.
+    using PictureReader = std::function<Surface(const std::filesystem::path&)>;
+    void setBackgroundPictureReader(PictureReader reader) { backgroundPictureReader_ = std::move(reader); }
 
     // --- what tests and the tick look at ---------------------------------
     Game& game() { return game_; }
@@ -137,6 +141,7 @@ private:
     TickSkipper tickSkipper_;
     bool skipUnchangedTicks_ = true;
     std::function<std::uint32_t()> seedSource_;
+    PictureReader backgroundPictureReader_;
     bool panelShown_ = false;
     bool historyShown_ = false;
     bool labelShown_ = true;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "surface.h"
 
@@ -34,6 +35,8 @@ public:
     // Replaces the picture with the file's; on any error the old picture
     // stays as it was.
     void load(const std::filesystem::path& name);
+    // Replaces the picture with `picture`.
+    void set(Surface picture) { picture_ = std::move(picture); }
 
 private:
     int width_;
