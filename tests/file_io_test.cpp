@@ -3,6 +3,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <optional>
 #include <utility>
 
 #include "error_text.h"
@@ -164,6 +166,143 @@ TEST(ReplaceFile, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
     }
     EXPECT_EQ(testing::readBytes(file), "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n");
     EXPECT_EQ(filesIn(folder.path()), 1u); // no half-written file left behind
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs the enclosing scope as an unprivileged user where the test runs as
+// root; as anyone else the test already is one.
+class AsUnprivilegedUser {
+public:
+    AsUnprivilegedUser()
+    {
+        if (::geteuid() != 0) return;
+        if (::setegid(kNobody) != 0) {
+            failed_ = true;
+            return;
+        }
+        if (::seteuid(kNobody) != 0) {
+            [[maybe_unused]] const int group = ::setegid(0);
+            failed_ = true;
+            return;
+        }
+        switched_ = true;
+    }
+    ~AsUnprivilegedUser()
+    {
+        if (::geteuid() != 0 && switched_) {
+            [[maybe_unused]] const int user = ::seteuid(0);
+            [[maybe_unused]] const int group = ::setegid(0);
+        }
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
+    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
+    bool failed() const { return failed_; }
+
+private:
+    bool switched_ = false;
+    bool failed_ = false;
+};
+
+struct FileIdentity {
+    ino_t inode;
+    uid_t owner;
+    gid_t group;
+    mode_t mode;
+    nlink_t links;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+FileIdentity identityOf(const std::filesystem::path& file)
+{
+    struct stat status {};
+    EXPECT_EQ(::stat(file.c_str(), &status), 0) << file;
+    return {status.st_ino, status.st_uid, status.st_gid, status.st_mode, status.st_nlink};
+}
+
+void PrintTo(const FileIdentity& f, std::ostream* os)
+{
+    *os << "inode " << f.inode << ", owner " << f.owner << ":" << f.group << ", mode " << std::oct << f.mode << std::dec
+        << ", links " << f.links;
+}
+
+// A save changes the content and nothing else about the player's file: not
+// its owner, group, mode or links, whoever saves it and wherever it lies.
+struct KeptSave {
+    const char* name;
+    bool needsRoot;      // sets up a file of another user
+    bool unprivileged;   // saves as an unprivileged user
+    bool sameInode;      // written in place rather than replaced
+    void (*prepare)(const std::filesystem::path& folder, const std::filesystem::path& file);
+};
+
+void PrintTo(const KeptSave& c, std::ostream* os) { *os << c.name; }
+
+class ReplaceFileKeeps : public ::testing::TestWithParam<KeptSave> {};
+
+TEST_P(ReplaceFileKeeps, TheFilesOwnerModeAndLinks)
+{
+    const KeptSave& row = GetParam();
+    if (row.needsRoot && ::geteuid() != 0) GTEST_SKIP() << "needs root to give a file to another user";
+    const TempFolder temp;
+    std::filesystem::permissions(temp.path(), std::filesystem::perms(0755));
+    const auto folder = temp / "player";
+    const auto file = folder / "data.ini";
+    temp.write("player/data.ini", "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n");
+    row.prepare(folder, file);
+    const FileIdentity before = identityOf(file);
+    {
+        std::optional<AsUnprivilegedUser> user;
+        if (row.unprivileged) {
+            user.emplace();
+            if (user->failed()) GTEST_SKIP() << "cannot act as an unprivileged user here";
+        }
+        EXPECT_EQ(errorOf([&] { replaceFile(file, "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n"); }), "(no error)");
+    }
+    EXPECT_EQ(testing::readBytes(file), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
+    FileIdentity after = identityOf(file);
+    if (!row.sameInode) after.inode = before.inode;
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(filesIn(folder), before.links == 2 ? 2u : 1u); // nothing left behind
+    std::filesystem::permissions(folder, std::filesystem::perms(0755));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReplaceFileKeeps,
+    ::testing::Values(
+        KeptSave{"PlainFileIsReplaced", false, false, false,
+                 [](const std::filesystem::path&, const std::filesystem::path& file) {
+                     std::filesystem::permissions(file, std::filesystem::perms(0640));
+                 }},
+        KeptSave{"ReadOnlyFolderWritableFile", false, true, true,
+                 [](const std::filesystem::path& folder, const std::filesystem::path& file) {
+                     std::filesystem::permissions(file, std::filesystem::perms(0666));
+                     std::filesystem::permissions(folder, std::filesystem::perms(0555));
+                 }},
+        KeptSave{"HardLink", false, false, true,
+                 [](const std::filesystem::path& folder, const std::filesystem::path& file) {
+                     std::filesystem::create_hard_link(file, folder / "backup.ini");
+                 }},
+        KeptSave{"OwnedByAnotherUserSavedByRoot", true, false, false,
+                 [](const std::filesystem::path& folder, const std::filesystem::path& file) {
+                     ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+                     ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
+                     std::filesystem::permissions(file, std::filesystem::perms(0640));
+                 }},
+        KeptSave{"RootsFileSavedByAnotherUser", true, true, true,
+                 [](const std::filesystem::path& folder, const std::filesystem::path& file) {
+                     std::filesystem::permissions(folder, std::filesystem::perms(0777));
+                     std::filesystem::permissions(file, std::filesystem::perms(0666));
+                 }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ReplaceFile, ANewFileGetsTheModeTheUmaskGives)
+{
+    const TempFolder folder;
+    const mode_t previous = ::umask(027);
+    replaceFile(folder / "data.ini", "0\r\n");
+    ::umask(previous);
+    EXPECT_EQ(std::filesystem::status(folder / "data.ini").permissions(), std::filesystem::perms(0640));
 }
 
 TEST(ReadWholeFile, StopsAtTheLimit)

@@ -1,9 +1,15 @@
 #include "file_io.h"
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
 
@@ -42,13 +48,6 @@ bool writeAll(int fd, std::string_view bytes)
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
-}
-
-mode_t defaultFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 // Where the bytes really go: through a symbolic link to the file it names.
@@ -161,48 +160,124 @@ WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit)
     return result;
 }
 
-void replaceFile(const std::filesystem::path& name, std::string_view bytes)
+namespace {
+
+// A name beside `target` for a new file: "." + its name + a random suffix.
+std::string temporaryNameBeside(const std::filesystem::path& target)
 {
-    const std::filesystem::path target = resolvedTarget(name);
-    mode_t mode = defaultFileMode();
-    struct stat status {};
-    if (::stat(target.c_str(), &status) == 0) {
-        if (S_ISDIR(status.st_mode)) throw cannotCreateFile(name, EISDIR);
-        // A file without any write permission is read-only for everybody,
-        // root included, as the player meant it.
-        if ((status.st_mode & 0222) == 0) throw cannotCreateFile(name, EACCES);
-        FileDescriptor probe(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
-        if (!probe.valid()) throw cannotCreateFile(name, errno);
-        mode = status.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        throw cannotCreateFile(name, errno);
-    }
-
+    std::uint64_t random = 0;
+    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random)
+        random = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15u ^ static_cast<std::uint64_t>(::time(nullptr));
+    char suffix[17];
+    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random));
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    FileDescriptor file(::mkstemp(temporary.data()));
-    if (!file.valid()) throw cannotCreateFile(name, errno);
+    return (folder / ("." + target.filename().string() + "." + suffix)).string();
+}
 
+// Extended attributes other than the security label (an access control
+// list, say) would not pass to a new file.
+bool hasExtendedAttributes(const std::filesystem::path& file)
+{
+    std::array<char, 4096> names{};
+    const ssize_t size = ::listxattr(file.c_str(), names.data(), names.size());
+    if (size < 0) return errno == ERANGE;
+    for (std::size_t at = 0; at < static_cast<std::size_t>(size);) {
+        const std::string_view name(names.data() + at);
+        if (!name.starts_with("security.")) return true;
+        at += name.size() + 1;
+    }
+    return false;
+}
+
+// A new file in the target's folder, made with 0666 for the kernel to apply
+// the umask (and the folder's default access list) to, as to any new file.
+FileDescriptor createTemporary(const std::filesystem::path& target, std::string& temporary)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = temporaryNameBeside(target);
+        FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file.valid() || errno != EEXIST) return file;
+    }
+    return FileDescriptor(-1);
+}
+
+// Gives the new file the old one's owner, group and mode; false where it
+// cannot (only root may give a file away).
+bool takeOverOwnerAndMode(int file, const struct stat& old)
+{
+    struct stat now {};
+    if (::fstat(file, &now) != 0) return false;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(file, old.st_uid, old.st_gid) != 0) return false;
+    return ::fchmod(file, old.st_mode & 07777) == 0;
+}
+
+enum class Replaced { Done, NotHere };
+
+// Writes the bytes to a new file and renames it over the target, so a write
+// that fails half way (a full disk) leaves the old file whole. NotHere when
+// the folder takes no new file or the new one cannot be what the old one
+// was; nothing is then left behind.
+Replaced replaceThroughNewFile(const std::filesystem::path& target, std::string_view bytes, const struct stat* old)
+{
+    std::string temporary;
+    FileDescriptor file = createTemporary(target, temporary);
+    if (!file.valid()) return Replaced::NotHere;
     const auto discard = [&] {
         file.close();
         ::unlink(temporary.c_str());
     };
-    if (::fchmod(file.get(), mode) != 0) {
-        const int error = errno;
+    if (old != nullptr && !takeOverOwnerAndMode(file.get(), *old)) {
         discard();
-        throw cannotCreateFile(name, error);
+        return Replaced::NotHere;
     }
     if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || file.close() != 0) {
         discard();
         throw GameError("Stream write error");
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
         ::unlink(temporary.c_str());
-        throw cannotCreateFile(name, error);
+        return Replaced::NotHere;
     }
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     FileDescriptor folderHandle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderHandle.valid()) ::fsync(folderHandle.get());
+    return Replaced::Done;
+}
+
+// Writes the bytes over the file's own content, as the game always saved:
+// the file keeps its owner, group, mode, links and attributes.
+void writeInPlace(FileDescriptor& file, std::string_view bytes, bool regular)
+{
+    if (!writeAll(file.get(), bytes) || (regular && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) ||
+        (regular && ::fsync(file.get()) != 0) || file.close() != 0)
+        throw GameError("Stream write error");
+}
+
+} // namespace
+
+void replaceFile(const std::filesystem::path& name, std::string_view bytes)
+{
+    const std::filesystem::path target = resolvedTarget(name);
+    struct stat status {};
+    if (::stat(target.c_str(), &status) != 0) {
+        if (errno != ENOENT) throw cannotCreateFile(name, errno);
+        if (replaceThroughNewFile(target, bytes, nullptr) == Replaced::Done) return;
+        FileDescriptor created(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!created.valid()) throw cannotCreateFile(name, errno);
+        writeInPlace(created, bytes, true);
+        return;
+    }
+    if (S_ISDIR(status.st_mode)) throw cannotCreateFile(name, EISDIR);
+    // A file without any write permission is read-only for everybody, root
+    // included, as the player meant it.
+    if ((status.st_mode & 0222) == 0) throw cannotCreateFile(name, EACCES);
+    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file.valid()) throw cannotCreateFile(name, errno);
+
+    const bool regular = S_ISREG(status.st_mode);
+    const bool replaceable = regular && status.st_nlink == 1 && !hasExtendedAttributes(target);
+    if (replaceable && replaceThroughNewFile(target, bytes, &status) == Replaced::Done) return;
+    writeInPlace(file, bytes, regular);
 }
 
 } // namespace lumera

@@ -42,12 +42,15 @@ WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit);
 // readWholeFile does.
 void readFileInPieces(const std::filesystem::path& name, const std::function<bool(std::string_view)>& take);
 
-// Replaces the file's content with exactly `bytes`. The bytes go to a new
-// file in the same folder that is then renamed over the old one, so a write
-// that fails half way (a full disk) leaves the old file whole. A file that is
-// read-only (no write permission at all, even for root) or a folder that
-// cannot be written fails with "Cannot create file ..."; a failed write with
-// "Stream write error".
+// Replaces the file's content with exactly `bytes`. Where it is safe, the
+// bytes go to a new file in the same folder that is then renamed over the
+// old one, so a write that fails half way (a full disk) leaves the old file
+// whole: the folder takes a new file, the file has one link and no access
+// list, and the new file can get its owner, group and mode. Otherwise the
+// file is written in place. Either way the file keeps its owner, group,
+// mode and links. A file that is read-only (no write permission at all,
+// even for root) or that cannot be opened for writing fails with "Cannot
+// create file ..."; a failed write with "Stream write error".
 void replaceFile(const std::filesystem::path& name, std::string_view bytes);
 
 } // namespace lumera
