@@ -14,6 +14,8 @@ struct CommandLineCase {
     QString errorStart;  // empty: no errors at all
 };
 
+void PrintTo(const CommandLineCase& c, std::ostream* os) { *os << c.name; }
+
 class CommandLine : public testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(CommandLine, AnswersOrRefuses)

@@ -43,7 +43,7 @@ protected:
     void pressItem(int k, Qt::MouseButton button = Qt::LeftButton)
     {
         MapListBox& list = w->mapList();
-        const QPoint at = k < 0 ? QPoint(5, list.viewport()->height() - 3) : list.visualItemRect(list.item(k)).center();
+        const QPoint at = k < 0 ? QPoint(5, list.viewport()->height() - 3) : list.itemRect(k).center();
         QTest::mousePress(list.viewport(), button, {}, at);
     }
 
@@ -135,7 +135,7 @@ TEST(MapChooserFailure, AFailedFirstPreviewLeavesNoPicture)
         window->show();
         window->menu().chooseMapCommand->trigger();
         MapListBox& list = window->mapList();
-        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, list.itemRect(0).center());
         EXPECT_EQ(window.errors(), std::vector<std::string>{row.error});
         EXPECT_FALSE(window->mapPreviewPicture().hasPicture());
         const QImage shown = window->mapPreview().grab().toImage();

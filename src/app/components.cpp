@@ -42,18 +42,54 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
 }
 
-MapListBox::MapListBox(QWidget* parent) : QListWidget(parent)
+int MapNames::rowCount(const QModelIndex& parent) const
 {
+    return parent.isValid() ? 0 : static_cast<int>(ends_.size());
+}
+
+QVariant MapNames::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (role == Qt::DisplayRole) return QString::fromStdString(cp1251ToUtf8(bytesOf(index.row())));
+    if (role == Qt::SizeHintRole) return QSize(0, kItemHeight);
+    return {};
+}
+
+void MapNames::addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt)
+{
+    if (count <= 0) return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + count - 1);
+    ends_.reserve(ends_.size() + static_cast<std::size_t>(count));
+    for (std::int32_t k = 0; k < count; ++k) {
+        bytes_ += nameAt(k);
+        ends_.push_back(bytes_.size());
+    }
+    endInsertRows();
+}
+
+std::string_view MapNames::bytesOf(int row) const
+{
+    const std::size_t begin = row == 0 ? 0 : ends_[static_cast<std::size_t>(row) - 1];
+    return std::string_view(bytes_).substr(begin, ends_[static_cast<std::size_t>(row)] - begin);
+}
+
+MapListBox::MapListBox(QWidget* parent) : QListView(parent)
+{
+    setModel(&names_);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSortingEnabled(false);
     setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void MapListBox::addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt)
+{
+    names_.addNames(count, nameAt);
 }
 
 void MapListBox::addName(const std::string& cp1251Name)
 {
-    auto* item = new QListWidgetItem(QString::fromStdString(cp1251ToUtf8(cp1251Name)), this);
-    item->setData(Qt::UserRole, QByteArray::fromStdString(cp1251Name));
-    item->setSizeHint(QSize(0, kItemHeight));
+    names_.addNames(1, [&](std::int32_t) { return cp1251Name; });
 }
 
 int MapListBox::selectedIndex() const
@@ -70,26 +106,31 @@ void MapListBox::setSelectedIndex(int index)
         setCurrentIndex(QModelIndex());
         return;
     }
-    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(names_.index(index), QItemSelectionModel::ClearAndSelect);
+}
+
+void MapListBox::checkIndex(int k) const
+{
+    if (k < 0 || k >= count()) throw GameError("List index out of bounds (" + std::to_string(k) + ")");
 }
 
 QString MapListBox::itemText(int k) const
 {
-    if (k < 0 || k >= count()) throw GameError("List index out of bounds (" + std::to_string(k) + ")");
-    return item(k)->text();
+    checkIndex(k);
+    return names_.data(names_.index(k), Qt::DisplayRole).toString();
 }
 
 std::string MapListBox::itemBytes(int k) const
 {
-    itemText(k);
-    return item(k)->data(Qt::UserRole).toByteArray().toStdString();
+    checkIndex(k);
+    return std::string(names_.bytesOf(k));
 }
 
 void MapListBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         // Pressing below the last item keeps the selection as it is.
-        if (QListWidgetItem* item = itemAt(pixelUnder(event->position()))) setSelectedIndex(row(item));
+        if (const QModelIndex item = indexAt(pixelUnder(event->position())); item.isValid()) setSelectedIndex(item.row());
     }
     event->accept();
     const QPoint at = pixelUnder(event->position());

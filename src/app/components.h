@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QFrame>
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "picture_component.h"
 
@@ -47,19 +51,41 @@ private:
     PressHandler onPress_;
 };
 
+// The names of the map list, kept as the game's files hold them
+// (Windows-1251) in one block of bytes, and shown as the Cyrillic they
+// encode only when the list draws them: a list of millions of names costs
+// little more than their bytes.
+class MapNames : public QAbstractListModel {
+public:
+    static constexpr int kItemHeight = 16;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // Adds `count` names, name k given by `nameAt(k)`, as one insertion.
+    void addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt);
+    std::string_view bytesOf(int row) const;
+
+private:
+    std::string bytes_;
+    std::vector<std::size_t> ends_; // where each name ends in bytes_
+};
+
 // The map list: items in the order added, at most one selected. A left
 // press selects the item under the pointer before the handler runs; other
 // buttons leave the selection alone and still run it.
-class MapListBox : public QListWidget {
+class MapListBox : public QListView {
 public:
-    static constexpr int kItemHeight = 16;
+    static constexpr int kItemHeight = MapNames::kItemHeight;
 
     explicit MapListBox(QWidget* parent);
     void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
 
-    // Adds a name as the game's files hold it (Windows-1251); it is shown as
-    // the Cyrillic it encodes and kept byte for byte.
+    // Adds names as the game's files hold them (Windows-1251); they are
+    // shown as the Cyrillic they encode and kept byte for byte.
+    void addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt);
     void addName(const std::string& cp1251Name);
+    int count() const { return names_.rowCount(); }
     // The selected index, -1 while nothing is selected.
     int selectedIndex() const;
     void setSelectedIndex(int index);
@@ -67,12 +93,17 @@ public:
     // outside the items.
     QString itemText(int k) const;
     std::string itemBytes(int k) const;
+    // Where item k lies in the list's viewport.
+    QRect itemRect(int k) const { return visualRect(names_.index(k)); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void checkIndex(int k) const;
+
+    MapNames names_;
     PressHandler onPress_;
 };
 

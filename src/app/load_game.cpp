@@ -76,7 +76,7 @@ void MainWindow::readMapList(const LineBuffer& config)
     const std::size_t linesAfterTheCount = config.lineCount() > 2 ? config.lineCount() - 2 : 0;
     const auto held = static_cast<std::int32_t>(std::min<std::size_t>(linesAfterTheCount, INT32_MAX));
     const std::int32_t names = std::min(promised, std::max(held, kMapListFill));
-    for (std::int32_t k = 1; k <= names; ++k) mapList_->addName(config.readLine(k + 1));
+    mapList_->addNames(names, [&config](std::int32_t k) { return config.readLine(k + 2); });
 }
 
 void MainWindow::readOptions(const LineBuffer& settings)
