@@ -27,10 +27,17 @@ expect() { # expect WHAT COMMAND...
 # --- Two builds at different paths ------------------------------------------
 copySources() { # copySources TARGET
   mkdir -p "$1"
-  (cd "$root" && git ls-files -z --cached --others --exclude-standard |
-    tar --null --files-from=- --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$1"
+  if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+      tar --null --files-from=- --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$1"
+  else
+    tar -C "$root" --exclude='./build*' -cf - . | tar -xf - -C "$1"
+  fi
 }
-SOURCE_DATE_EPOCH="$(git -C "$root" log -1 --format=%ct)"
+# Both builds take their timestamps from the same source: the last commit,
+# or the changelog's date outside git.
+SOURCE_DATE_EPOCH="$(git -C "$root" log -1 --format=%ct 2>/dev/null ||
+  date -d "$(dpkg-parsechangelog -l "$root/debian/changelog" -S Date)" +%s)"
 export SOURCE_DATE_EPOCH
 copySources "$work/first/lumera"
 copySources "$work/a/much/longer/path/to/the/second-copy"
