@@ -162,6 +162,11 @@ WholeFile readWholeFile(const std::filesystem::path& name, std::size_t limit)
 
 namespace {
 
+std::filesystem::path folderOf(const std::filesystem::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
 // A name beside `target` for a new file: "." + its name + a random suffix.
 std::string temporaryNameBeside(const std::filesystem::path& target)
 {
@@ -170,8 +175,7 @@ std::string temporaryNameBeside(const std::filesystem::path& target)
         random = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15u ^ static_cast<std::uint64_t>(::time(nullptr));
     char suffix[17];
     std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random));
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    return (folder / ("." + target.filename().string() + "." + suffix)).string();
+    return (folderOf(target) / ("." + target.filename().string() + "." + suffix)).string();
 }
 
 // Extended attributes other than the security label (an access control
@@ -238,8 +242,7 @@ Replaced replaceThroughNewFile(const std::filesystem::path& target, std::string_
         ::unlink(temporary.c_str());
         return Replaced::NotHere;
     }
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    FileDescriptor folderHandle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor folderHandle(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderHandle.valid()) ::fsync(folderHandle.get());
     return Replaced::Done;
 }
