@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"ToolkitOption", {"-platform", "xcb"}, false, 2, "", "lumera: Unknown option"},
         CommandLineCase{"AFile", {"map/Сердце.txt"}, false, 2, "",
                         "lumera: Unexpected argument 'map/Сердце.txt': the game takes no arguments."},
+        CommandLineCase{"ALineBreakInAnArgument", {"a\nb"}, false, 2, "",
+                        "lumera: Unexpected argument 'a b': the game takes no arguments.\nUsage: "},
         CommandLineCase{"AnOptionValue", {"--help=yes"}, false, 2, "", "lumera: Unexpected value after '--help'."},
         CommandLineCase{"HelpWithAFile", {"--help", "x"}, false, 2, "", "lumera: Unexpected argument 'x'"},
         CommandLineCase{"AfterTheEndOfOptions", {"--", "--help"}, false, 2, "", "lumera: Unexpected argument '--help'"}),

@@ -43,6 +43,9 @@ CommandLineAnswer readCommandLine(const QStringList& arguments)
         refusal = QStringLiteral("Unexpected argument '%1': the game takes no arguments.").arg(parser.positionalArguments().first());
 
     if (!refusal.isEmpty()) {
+        // One line, whatever the refused argument holds.
+        for (QChar& c : refusal)
+            if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
         answer.exitCode = kUsageError;
         answer.errors = QStringLiteral("lumera: ") + refusal + QLatin1Char('\n') + usage(parser);
     } else if (parser.isSet(help)) {
