@@ -142,9 +142,11 @@ std::string sparseFile(const TempFolder& folder, const char* name, off_t size)
     return file.string();
 }
 
+// The bytes are made when the row runs: made with the table, tens of MiB
+// would be built and copied in every test process at registration.
 struct CapacityCase {
     const char* name;
-    std::string bytes;
+    std::string (*bytes)();
     std::size_t lines; // 0 with `refused`
     bool refused;
 };
@@ -160,7 +162,7 @@ TEST_P(LineBufferCapacity, HoldsTheTextOrRefusesIt)
     const TempFolder folder;
     LineBuffer buffer;
     buffer.load(folder.write("kept.txt", "kept"));
-    const auto file = folder.write("big.txt", GetParam().bytes);
+    const auto file = folder.write("big.txt", GetParam().bytes());
     if (GetParam().refused) {
         EXPECT_EQ(testing::errorOf([&] { buffer.load(file); }), "Text exceeds memo capacity");
         EXPECT_EQ(buffer.readLine(0), "kept");
@@ -173,12 +175,12 @@ TEST_P(LineBufferCapacity, HoldsTheTextOrRefusesIt)
 constexpr std::size_t kFull = LineBuffer::kCapacity;
 INSTANTIATE_TEST_SUITE_P(
     Shapes, LineBufferCapacity,
-    ::testing::Values(CapacityCase{"OneLineAtCapacity", std::string(kFull, 'x'), 1, false},
-                      CapacityCase{"OneLineOverCapacity", std::string(kFull + 1, 'x'), 0, true},
-                      CapacityCase{"CrLfsAtCapacity", repeated("\r\n", kFull / 2), kFull / 2, false},
-                      CapacityCase{"LoneLfsDoubleToOverCapacity", std::string(kFull / 2 + 1, '\n'), 0, true},
-                      CapacityCase{"ShortLines", repeated("12345\n", 1'000'000), 1'000'000, false},
-                      CapacityCase{"NulBeforeTheExcess", "a\n" + std::string(kFull + 1, '\0'), 1, false}),
+    ::testing::Values(CapacityCase{"OneLineAtCapacity", [] { return std::string(kFull, 'x'); }, 1, false},
+                      CapacityCase{"OneLineOverCapacity", [] { return std::string(kFull + 1, 'x'); }, 0, true},
+                      CapacityCase{"CrLfsAtCapacity", [] { return repeated("\r\n", kFull / 2); }, kFull / 2, false},
+                      CapacityCase{"LoneLfsDoubleToOverCapacity", [] { return std::string(kFull / 2 + 1, '\n'); }, 0, true},
+                      CapacityCase{"ShortLines", [] { return repeated("12345\n", 1'000'000); }, 1'000'000, false},
+                      CapacityCase{"NulBeforeTheExcess", [] { return "a\n" + std::string(kFull + 1, '\0'); }, 1, false}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LineBuffer, AHugeFileOfNulsReadsAsEmptyTextWithoutReadingItAll)
