@@ -87,11 +87,6 @@ void MapListBox::addNames(std::int32_t count, const std::function<std::string(st
     names_.addNames(count, nameAt);
 }
 
-void MapListBox::addName(const std::string& cp1251Name)
-{
-    names_.addNames(1, [&](std::int32_t) { return cp1251Name; });
-}
-
 int MapListBox::selectedIndex() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();

@@ -76,15 +76,12 @@ private:
 // buttons leave the selection alone and still run it.
 class MapListBox : public QListView {
 public:
-    static constexpr int kItemHeight = MapNames::kItemHeight;
-
     explicit MapListBox(QWidget* parent);
     void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
 
     // Adds names as the game's files hold them (Windows-1251); they are
     // shown as the Cyrillic they encode and kept byte for byte.
     void addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt);
-    void addName(const std::string& cp1251Name);
     int count() const { return names_.rowCount(); }
     // The selected index, -1 while nothing is selected.
     int selectedIndex() const;
