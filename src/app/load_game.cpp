@@ -89,9 +89,7 @@ void MainWindow::loadBackgroundPicture()
 {
     // The +1 wraps for the numbers a negative picture count can draw.
     const std::int32_t number = wrappingAdd(game_.random.draw(game_.pictureCount), 1);
-    const std::filesystem::path name = gamePath("pic/" + formatInteger(number) + ".bmp");
-    if (backgroundPictureReader_) backgroundPicture_.set(backgroundPictureReader_(name));
-    else backgroundPicture_.load(name);
+    backgroundPicture_.set(backgroundPictureReader_(gamePath("pic/" + formatInteger(number) + ".bmp")));
 }
 
 // A start or restart empties the list whatever it holds: a set that failed

@@ -18,6 +18,7 @@
 #include "main_menu.h"
 #include "options.h"
 #include "picture_component.h"
+#include "picture_loader.h"
 #include "tick_inputs.h"
 
 namespace lumera {
@@ -141,7 +142,7 @@ private:
     TickSkipper tickSkipper_;
     bool skipUnchangedTicks_ = true;
     std::function<std::uint32_t()> seedSource_;
-    PictureReader backgroundPictureReader_;
+    PictureReader backgroundPictureReader_ = loadPicture;
     bool panelShown_ = false;
     bool historyShown_ = false;
     bool labelShown_ = true;
