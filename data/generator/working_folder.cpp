@@ -35,13 +35,6 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
-void writeBytes(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + file.string());
-}
-
 // Every character of the game's texts must exist in Windows-1251.
 std::string windows1251(const std::string& utf8, const fs::path& source)
 {
@@ -82,6 +75,13 @@ void writeMap(const fs::path& rowsFile, const fs::path& target)
 }
 
 } // namespace
+
+void writeBytes(const fs::path& file, const std::string& bytes)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
+}
 
 void layOutWorkingFolder(const fs::path& sourceFolder, const fs::path& target)
 {

@@ -17,14 +17,16 @@ check() { # check DESCRIPTION COMMAND...
 }
 count() { find "$work/game/$1" -name "$2" | wc -l; }
 
-"$generator" "$source" "$work/game" "$work/icon"
+"$generator" "$source" "$work/game" "$work/icons" lumera
 check "six pictures" test "$(count pic '*.bmp')" -eq 6
 check "ten textures in each set" test "$(count img/1 '*.bmp')" -eq 10 -a "$(count img/2 '*.bmp')" -eq 10
 check "at least eight maps, named as config.ini lists them" test "$(count map '*.txt')" -ge 8 -a -f "$work/game/map/Радуга.txt"
 check "config.ini in Windows-1251 with CR LF" grep -q $'^\xd0\xe0\xe4\xf3\xe3\xe0\r$' "$work/game/config.ini"
 check "a map is 33 lines of CR LF" test "$(grep -c $'\r$' "$work/game/map/Радуга.txt")" -eq 33
 check "the default data.ini" cmp -s "$work/game/data.ini" <(printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n')
-check "the icon at eight sizes and as SVG" test "$(find "$work/icon" -name "*x*.png" | wc -l)" -eq 8 -a -s "$work/icon/scalable.svg"
+check "the icon at eight sizes and as SVG, as hicolor lays it out" \
+  test "$(find "$work/icons/hicolor" -path '*/[0-9]*x[0-9]*/apps/lumera.png' | wc -l)" -eq 8 \
+  -a -s "$work/icons/hicolor/scalable/apps/lumera.svg"
 
 printf '1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n' > "$work/game/data.ini"
 "$generator" "$source" "$work/game"
