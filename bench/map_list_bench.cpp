@@ -24,9 +24,11 @@ void fillMapList(benchmark::State& state)
     const auto names = static_cast<std::int32_t>(state.range(0));
     const LineBuffer config = configWithNames(names);
     for (auto _ : state) {
-        MapListBox list(nullptr);
+        MapNames mapNames;
+        MapListBox list(nullptr, mapNames);
         list.resize(383, 512);
-        list.addNames(names, [&config](std::int32_t k) { return config.readLine(k + 2); });
+        mapNames.add(names, [&config](std::int32_t k) { return config.readLine(k + 2); });
+        list.showAddedNames();
         list.show();
         benchmark::DoNotOptimize(list.sizeHintForRow(names - 1));
         list.grab();

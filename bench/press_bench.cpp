@@ -4,7 +4,7 @@
 
 #include "deal.h"
 #include "group_search.h"
-#include "press.h"
+#include "game_core.h"
 #include "reference_walk.h"
 #include "shaped_boards.h"
 
@@ -55,17 +55,19 @@ void rescanningWalk(benchmark::State& state)
     }
 }
 
-// The whole left press as the window runs it: acceptance, search, score, message.
+// The whole left press as the window hands it to the core: the pixel's
+// cell, acceptance, search, score, message.
 template <PressCase (*Make)()>
 void leftPressWhole(benchmark::State& state)
 {
     const PressCase c = Make();
-    Game game;
+    GameCore core{GameFiles{}};
+    Game& game = core.game();
     game.colourCount = 5;
     for (auto _ : state) {
         game.board = c.board;
         game.messages[0].value = 0;
-        leftPress(game, c.x * 16 + 8, c.y * 16 + 8);
+        core.leftPress(c.x * 16 + 8, c.y * 16 + 8);
         benchmark::DoNotOptimize(game.score);
     }
 }

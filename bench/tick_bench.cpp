@@ -1,55 +1,63 @@
-// One whole tick on the frame, as the window runs it before showing it.
+// One whole tick of the core on the frame, headless, on hot caches: the
+// shipped game's textures and pictures, as the build lays them out.
 #include <benchmark/benchmark.h>
 
-#include "deal.h"
-#include "press.h"
-#include "tick_targets.h"
+#include <cstdlib>
+
+#include "error_display.h"
+#include "game_core.h"
 
 namespace lumera {
 namespace {
 
-// The look of a real game: textures with some white pixels, a background
-// picture, a dealt board and the grid on.
-struct TickBench : testing::TickTargets {
+void setOption(GameCore& core, bool Options::*option, bool on)
+{
+    if (core.settings().options.*option != on) core.toggleOption(option);
+}
+
+// A dealt board of six colours with the grid, the textures and the
+// pictures on; every tick runs in full, as a moving board's does.
+struct TickBench {
     TickBench()
     {
-        for (int y = 0; y < 512; ++y)
-            picture.fill({0, y, 512, y + 1}, rgb(static_cast<std::uint8_t>(y / 2), 90, static_cast<std::uint8_t>(255 - y / 2)));
-        addFlatTextures([](int i) { return rgb(static_cast<std::uint8_t>(25 * i), 120, 60); },
-                        [](int, Surface& texture) {
-                            texture.fill({0, 0, 1, 1}, kWhite);
-                            texture.fill({2, 2, 14, 4}, rgb(200, 200, 200));
-                        });
-        Random random(5);
-        game.colourCount = 6;
-        dealBoard(game.board, 6, random);
+        core.setSeedSource([] { return 5u; });
+        core.setSkipUnchangedTicks(false);
+        if (!runGuarded(errors, [this] { core.start(); })) std::abort();
+        for (bool Options::*option : kSavedOptions) setOption(core, option, false);
+        core.dealRandom(6);
     }
+
+    struct Errors : ErrorDisplay {
+        void show(const std::string&) override {}
+    } errors;
+    GameCore core{GameFiles{LUMERA_GAME_FOLDER}};
 };
 
 void fullBoard(benchmark::State& state)
 {
     TickBench bench;
-    for (auto _ : state) bench.tick();
+    for (auto _ : state) bench.core.tick();
 }
 
 void flatBoard(benchmark::State& state)
 {
     TickBench bench;
-    bench.options.flatCells = true;
-    for (auto _ : state) bench.tick();
+    setOption(bench.core, &Options::flatCells, true);
+    for (auto _ : state) bench.core.tick();
 }
 
 // Half the board turned to bubbles and empty cells, every tick moving them.
 void heavySettling(benchmark::State& state)
 {
     TickBench bench;
+    Game& game = bench.core.game();
     for (int x = 0; x < Board::kSize; ++x)
         for (int y = 0; y < Board::kSize; ++y)
-            if ((x * 7 + y * 3) % 2 == 0) bench.game.board.set(x, y, y % 5 == 0 ? kEmpty : kVacated);
-    const Board settling = bench.game.board;
+            if ((x * 7 + y * 3) % 2 == 0) game.board.set(x, y, y % 5 == 0 ? kEmpty : kVacated);
+    const Board settling = game.board;
     for (auto _ : state) {
-        bench.game.board = settling;
-        bench.tick();
+        game.board = settling;
+        bench.core.tick();
     }
 }
 
@@ -60,11 +68,11 @@ void liveMessages(benchmark::State& state)
     FloatingMessages messages{};
     for (int i = 0; i < kFloatingMessageSlots; ++i)
         messages[static_cast<std::size_t>(i)] = FloatingMessage{2 + i, 20 + 9 * i, 500, 1, 20};
-    bench.game.messages = messages;
-    bench.tick(); // glyphs of each size are rendered once, on first use
+    bench.core.game().messages = messages;
+    bench.core.tick(); // glyphs of each size are rendered once, on first use
     for (auto _ : state) {
-        bench.game.messages = messages;
-        bench.tick();
+        bench.core.game().messages = messages;
+        bench.core.tick();
     }
 }
 

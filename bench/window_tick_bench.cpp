@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,19 +27,12 @@ void evictCaches()
     benchmark::DoNotOptimize(sweep.data());
 }
 
-// The game reads its files from the working folder, which must be the
-// built one before the window is made.
-ErrorDisplay& inBuiltGameFolder(ErrorDisplay& errors)
-{
-    std::filesystem::current_path(LUMERA_GAME_FOLDER);
-    return errors;
-}
-
-// The shipped game on a dealt board of four colours, come to rest.
+// The shipped game, as the build lays it out, on a dealt board of four
+// colours, come to rest.
 struct RunningGame {
-    RunningGame() : window(inBuiltGameFolder(errors))
+    RunningGame() : window(core, errors)
     {
-        window.tickTimer().stop();
+        core.clock().stop();
         window.start();
         window.show();
         window.dealMediumBoard();
@@ -54,6 +46,7 @@ struct RunningGame {
     }
 
     IgnoredErrors errors;
+    GameCore core{GameFiles{LUMERA_GAME_FOLDER}};
     MainWindow window;
 };
 
@@ -73,7 +66,7 @@ void steadyBoard(benchmark::State& state)
 void movingBoard(benchmark::State& state, bool paint)
 {
     RunningGame game;
-    Game& values = game.window.game();
+    Game& values = game.core.game();
     for (int x = 0; x < Board::kSize; ++x)
         for (int y = 0; y < Board::kSize; ++y)
             if ((x + 2 * y) % 3 == 0) values.board.set(x, y, kVacated);

@@ -57,19 +57,15 @@ int startup(const std::uint8_t* data, std::size_t size)
     writeFile(folder / "config.ini", config);
     writeFile(folder / "data.ini", settings);
 
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
-    {
-        LaidOutErrorDisplay errors;
-        MainWindow window(errors);
-        window.tickTimer().stop();
-        window.start();
-        window.runWindowTick();
-        window.start(); // a restart reads both files again
-        window.runWindowTick();
-        if (!window.game().board.guardRingIsClear()) std::abort();
-    }
-    std::filesystem::current_path(previous);
+    LaidOutErrorDisplay errors;
+    GameCore core{GameFiles{folder}};
+    MainWindow window(core, errors);
+    core.clock().stop();
+    window.start();
+    window.runWindowTick();
+    window.start(); // a restart reads both files again
+    window.runWindowTick();
+    if (!core.game().board.guardRingIsClear()) std::abort();
     return 0;
 }
 

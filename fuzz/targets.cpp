@@ -12,6 +12,8 @@
 #include "picture_loader.h"
 #include "prepared_map.h"
 #include "press.h"
+#include "settings.h"
+#include "frame_geometry.h"
 #include "shown_errors.h"
 #include "surface.h"
 
@@ -64,6 +66,33 @@ int integerParser(const std::uint8_t* data, std::size_t size)
     return 0;
 }
 
+int settings(const std::uint8_t* data, std::size_t size)
+{
+    LineBuffer lines;
+    lines.loadBytes(bytesOf(data, size));
+    Settings read;
+    read.options.gridOff = true; // a line that fails leaves what was there
+    read.textureSet = 77;
+    try {
+        readSettings(lines, read);
+    } catch (const GameError& error) {
+        require(error.what()[0] == '\'');
+    }
+    // What is saved reads back as the same settings, in exactly seven lines.
+    const LineBuffer saved = settingsLines(read);
+    require(saved.lineCount() == 7 && saved.text().find('\0') == std::string::npos);
+    LineBuffer reloaded;
+    reloaded.loadBytes(saved.text());
+    Settings again;
+    readSettings(reloaded, again);
+    require(again == read);
+    runShowingErrors([&] {
+        Settings shown;
+        readSettings(lines, shown);
+    });
+    return 0;
+}
+
 int pictureLoader(const std::uint8_t* data, std::size_t size)
 {
     try {
@@ -95,8 +124,9 @@ int preparedMap(const std::uint8_t* data, std::size_t size)
     runShowingErrors([&] { loadPreparedMap(map, game); });
     require(game.board.guardRingIsClear());
     for (int i = 0; i < 8; ++i) {
-        rightPress(game, i * 67, i * 61);
-        leftPress(game, i * 67, i * 61);
+        const auto cell = geometry::cellUnder(i * 67, i * 61);
+        const PressOutcome measured = rightPress(game, cell);
+        require(leftPress(game, cell) == measured);
     }
     require(game.board.guardRingIsClear());
     return 0;

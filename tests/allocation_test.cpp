@@ -8,9 +8,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "deal.h"
-#include "press.h"
-#include "tick_targets.h"
+#include "game_core.h"
+#include "game_folder.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -31,15 +30,27 @@ void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); 
 namespace lumera {
 namespace {
 
-class Allocations : public ::testing::Test, protected testing::TickTargets {
+// A view that copies each frame into pixels of its own, as a window that
+// could not share them would.
+class CopyingView : public FrameView {
+public:
+    void present(const Surface& frame) override { Surface::copy(shown_, shown_.bounds(), frame, frame.bounds()); }
+    void keepShownPixels() override {}
+    std::uint64_t shownVersion() const override { return shown_.version(); }
+
+private:
+    Surface shown_{600, 512};
+};
+
+// The core on a complete folder, with a dealt board of four colours.
+class Allocations : public ::testing::Test {
 protected:
     Allocations()
     {
-        picture.fill(picture.bounds(), rgb(10, 60, 90));
-        addFlatTextures([](int i) { return rgb(static_cast<std::uint8_t>(20 * i), 40, 40); });
-        Random random(77);
-        game.colourCount = 4;
-        dealBoard(game.board, game.colourCount, random);
+        core.setSeedSource([] { return 77u; });
+        core.setFrameView(&view);
+        core.start();
+        core.dealRandom(Difficulty::medium);
     }
 
     long countDuring(const std::function<void()>& action)
@@ -49,7 +60,9 @@ protected:
         return allocations.load() - before;
     }
 
-    Surface window{600, 512};
+    testing::GameFolder folder;
+    GameCore core{folder.files()};
+    CopyingView view;
 };
 
 TEST_F(Allocations, PressesMakeNone)
@@ -57,9 +70,9 @@ TEST_F(Allocations, PressesMakeNone)
     EXPECT_EQ(countDuring([&] {
                   for (int y = 0; y < 512; y += 7)
                       for (int x = 0; x < 600; x += 11) {
-                          rightPress(game, x, y);
-                          releasePress(game);
-                          leftPress(game, x, y);
+                          core.rightPress(x, y);
+                          core.release();
+                          core.leftPress(x, y);
                       }
               }),
               0);
@@ -67,16 +80,17 @@ TEST_F(Allocations, PressesMakeNone)
 
 TEST_F(Allocations, SteadyTicksMakeNoneWhateverIsOnTheBoard)
 {
-    for (int i = 0; i < 40; ++i) leftPress(game, (i * 97) % 512, (i * 61) % 512);
-    for (FloatingMessage& m : game.messages)
+    for (int i = 0; i < 40; ++i) core.leftPress((i * 97) % 512, (i * 61) % 512);
+    for (FloatingMessage& m : core.game().messages)
         if (m.value == 0) m = FloatingMessage{12, 300, 400, 1, 20};
-    tick(); // the glyphs of each message size are rendered on their first use
+    core.tick(); // the glyphs of each message size are rendered on their first use
     EXPECT_EQ(countDuring([&] {
-                  for (int i = 0; i < 20; ++i) tick();
-                  options.flatCells = true;
-                  options.bubblesOff = true;
-                  for (int i = 0; i < 20; ++i) tick();
-                  Surface::copy(window, window.bounds(), frame, frame.bounds());
+                  for (int i = 0; i < 20; ++i) core.tick();
+                  core.toggleOption(&Options::flatCells);
+                  core.toggleOption(&Options::bubblesOff);
+                  for (int i = 0; i < 20; ++i) core.tick();
+                  core.setSkipUnchangedTicks(false); // a settled board still ticks in full
+                  for (int i = 0; i < 20; ++i) core.tick();
               }),
               0);
 }

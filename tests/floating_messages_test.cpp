@@ -5,7 +5,7 @@
 #include <set>
 
 #include "floating_messages.h"
-#include "press.h"
+#include "game_core.h"
 
 namespace lumera {
 namespace {
@@ -71,10 +71,11 @@ TEST_F(FloatingMessagesTest, TextIsWhiteOnABlackBox)
 // box at the press point, in a font of 3 points.
 TEST_F(FloatingMessagesTest, APressShowsTheGroupSizeNotTheScore)
 {
-    Game game;
+    GameCore core{GameFiles{}};
+    Game& game = core.game();
     game.colourCount = 2;
     game.board = Board::fromText("111\n222", 2);
-    leftPress(game, 20, 6);
+    core.leftPress(20, 6);
     ASSERT_EQ(game.score, 9);
     messages = game.messages;
     tick();

@@ -12,7 +12,7 @@
 
 #include "cp1251.h"
 #include "font_faces.h"
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 #include "status_panel.h"
 #include "temp_folder.h"

@@ -15,7 +15,7 @@ const std::map<std::string, Target>& targets()
 {
     static const std::map<std::string, Target> all = {
         {"lineBuffer", fuzz::lineBuffer},   {"integerParser", fuzz::integerParser}, {"pictureLoader", fuzz::pictureLoader},
-        {"preparedMap", fuzz::preparedMap}, {"startup", fuzz::startup}};
+        {"preparedMap", fuzz::preparedMap}, {"settings", fuzz::settings}, {"startup", fuzz::startup}};
     return all;
 }
 

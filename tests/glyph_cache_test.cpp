@@ -26,15 +26,28 @@ TEST(GlyphCache, StaysWithinItsBytesWhateverTheSizes)
 // glyph drawn again after that is made again, the same.
 TEST(GlyphCache, AFontDropsItsGlyphsWhenTheyOutgrowItsShare)
 {
-    SizedFont& font = GlyphCache::instance().font(QStringLiteral("MS Sans Serif"), GlyphCache::kMaxPixelSize);
-    const Glyph first = font.glyph('W');
+    const auto font = GlyphCache::instance().font(QStringLiteral("MS Sans Serif"), GlyphCache::kMaxPixelSize);
+    const auto first = font->glyph('W');
     for (int byte = 0xC0; byte <= 0xFF; ++byte) {
-        font.glyph(static_cast<unsigned char>(byte));
-        EXPECT_LE(font.bytes(), SizedFont::kMaxBytes);
+        font->glyph(static_cast<unsigned char>(byte));
+        EXPECT_LE(font->bytes(), SizedFont::kMaxBytes);
     }
-    const Glyph& again = font.glyph('W');
-    EXPECT_EQ(again.ink, first.ink);
-    EXPECT_EQ(again.advance, first.advance);
+    const auto again = font->glyph('W');
+    EXPECT_NE(again, first) << "the first was dropped and made again";
+    EXPECT_EQ(again->ink, first->ink); // the one held is still whole
+    EXPECT_EQ(again->advance, first->advance);
+}
+
+// A font and a glyph live on while held, whatever the cache drops meanwhile.
+TEST(GlyphCache, WhatIsHandedOutLivesWhileHeld)
+{
+    const auto font = GlyphCache::instance().font(QStringLiteral("MS Sans Serif"), 40);
+    const auto glyph = font->glyph('A');
+    const std::vector<std::uint8_t> ink = glyph->ink;
+    for (int size = 1; size <= static_cast<int>(GlyphCache::kMaxSizes) + 1; ++size)
+        GlyphCache::instance().font(QStringLiteral("MS Sans Serif"), 100 + size);
+    EXPECT_GT(font->cellHeight(), 0);
+    EXPECT_EQ(glyph->ink, ink);
 }
 
 } // namespace

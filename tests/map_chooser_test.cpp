@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 
 namespace lumera {
@@ -35,9 +35,9 @@ protected:
         w->show();
         w->runWindowTick(); // the tick hides the label while the chooser is closed
         w->menu().chooseMapCommand->trigger();
-        w->game().colourCount = 3;
-        w->game().board = Board::fromText("", 2);
-        w->game().score = 77;
+        w.game().colourCount = 3;
+        w.game().board = Board::fromText("", 2);
+        w.game().score = 77;
     }
 
     void pressItem(int k, Qt::MouseButton button = Qt::LeftButton)
@@ -49,7 +49,7 @@ protected:
 
     void pressPreview() { QTest::mousePress(&w->mapPreview(), Qt::LeftButton, {}, QPoint(64, 64)); }
 
-    Colour square(int x, int y) { return w->mapPreviewPicture().surface().pixel(4 * x + 1, 4 * y + 1); }
+    Colour square(int x, int y) { return w.core().mapPreview().surface().pixel(4 * x + 1, 4 * y + 1); }
 
     GameFolder folder;
     WindowOnFolder w;
@@ -60,24 +60,24 @@ TEST_F(MapChooserTest, AMapIsTheBoardTransposedInPreviewAndLoad)
     folder.write("map/First.txt", mapFromRows("4", {"1", "2"}));
     pressItem(0);
     EXPECT_EQ(w->mapList().selectedIndex(), 0);
-    EXPECT_EQ(w->game().score, 0);
+    EXPECT_EQ(w.game().score, 0);
     EXPECT_EQ(square(0, 0), kRed);
     EXPECT_EQ(square(0, 1), kYellow); // cell (0, 1) is the square at pixel (0, 4)
-    EXPECT_EQ(w->mapPreviewPicture().surface().pixel(0, 4), kYellow);
+    EXPECT_EQ(w.core().mapPreview().surface().pixel(0, 4), kYellow);
     EXPECT_EQ(square(1, 0), kBlue);
     EXPECT_TRUE(w->labelShown());
-    EXPECT_EQ(w->game().board.at(0, 0), 2); // the preview loads nothing
+    EXPECT_EQ(w.game().board.at(0, 0), 2); // the preview loads nothing
 
-    w->game().score = 9;
+    w.game().score = 9;
     pressPreview();
     EXPECT_TRUE(w.errors().empty());
-    EXPECT_EQ(w->game().board.at(0, 0), 1);
-    EXPECT_EQ(w->game().board.at(0, 1), 2);
-    EXPECT_EQ(w->game().board.at(1, 0), 3);
-    EXPECT_EQ(w->game().colourCount, 4);
-    EXPECT_EQ(w->game().score, 0);
+    EXPECT_EQ(w.game().board.at(0, 0), 1);
+    EXPECT_EQ(w.game().board.at(0, 1), 2);
+    EXPECT_EQ(w.game().board.at(1, 0), 3);
+    EXPECT_EQ(w.game().colourCount, 4);
+    EXPECT_EQ(w.game().score, 0);
     EXPECT_FALSE(w->panelShown());
-    EXPECT_TRUE(w->game().board.guardRingIsClear());
+    EXPECT_TRUE(w.game().board.guardRingIsClear());
 }
 
 TEST_F(MapChooserTest, ALetterStopsTheLoadAndThePreviewWhereItStands)
@@ -94,11 +94,11 @@ TEST_F(MapChooserTest, ALetterStopsTheLoadAndThePreviewWhereItStands)
 
     pressPreview();
     EXPECT_EQ(w.errors().size(), 2u);
-    EXPECT_EQ(w->game().colourCount, 5);
-    for (int y = 0; y < 32; ++y) EXPECT_EQ(w->game().board.at(0, y), 3) << y;
-    for (int y = 0; y < 4; ++y) EXPECT_EQ(w->game().board.at(1, y), 3) << y;
-    EXPECT_EQ(w->game().board.at(1, 4), 2);
-    EXPECT_EQ(w->game().board.at(2, 0), 2);
+    EXPECT_EQ(w.game().colourCount, 5);
+    for (int y = 0; y < 32; ++y) EXPECT_EQ(w.game().board.at(0, y), 3) << y;
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(w.game().board.at(1, y), 3) << y;
+    EXPECT_EQ(w.game().board.at(1, 4), 2);
+    EXPECT_EQ(w.game().board.at(2, 0), 2);
     EXPECT_TRUE(w->panelShown());
 }
 
@@ -112,7 +112,7 @@ TEST_F(MapChooserTest, ALineThatEndsEarlySaysWhatIsMissing)
     folder.write("map/First.txt", "3\r\n");
     pressPreview();
     EXPECT_EQ(w.errors().back(), "Line 2 of the map has no character 1.");
-    EXPECT_EQ(w->game().colourCount, 3);
+    EXPECT_EQ(w.game().colourCount, 3);
 }
 
 // A first preview that fails before its first square leaves the preview
@@ -137,7 +137,7 @@ TEST(MapChooserFailure, AFailedFirstPreviewLeavesNoPicture)
         MapListBox& list = window->mapList();
         QTest::mousePress(list.viewport(), Qt::LeftButton, {}, list.itemRect(0).center());
         EXPECT_EQ(window.errors(), std::vector<std::string>{row.error});
-        EXPECT_FALSE(window->mapPreviewPicture().hasPicture());
+        EXPECT_FALSE(window.core().mapPreview().hasPicture());
         const QImage shown = window->mapPreview().grab().toImage();
         ASSERT_FALSE(shown.isNull());
         for (const QPoint at : {QPoint(0, 0), QPoint(64, 64), QPoint(127, 127)})
@@ -157,16 +157,16 @@ TEST_F(MapChooserTest, BubblesAndEmptiesInThePreviewTakeTheColourBeforeThem)
     EXPECT_EQ(square(3, 0), kRed);
     EXPECT_EQ(square(0, 1), kRed);  // the row below starts with the brush the row above left
     EXPECT_EQ(square(31, 31), kRed);
-    EXPECT_EQ(w->mapPreviewPicture().surface().width(), 128);
+    EXPECT_EQ(w.core().mapPreview().surface().width(), 128);
 }
 
 TEST_F(MapChooserTest, APressOnThePreviewWithNothingSelectedOnlyClosesTheChooser)
 {
-    const Board before = w->game().board;
+    const Board before = w.game().board;
     pressPreview();
     EXPECT_FALSE(w->panelShown());
-    EXPECT_EQ(w->game().score, 77);
-    EXPECT_EQ(w->game().board, before);
+    EXPECT_EQ(w.game().score, 77);
+    EXPECT_EQ(w.game().board, before);
     EXPECT_TRUE(w.errors().empty());
 }
 
@@ -175,7 +175,7 @@ TEST_F(MapChooserTest, ARightPressWithNothingSelectedFailsAfterResettingTheScore
     folder.write("map/First.txt", mapFromRows("3", {}));
     pressItem(0, Qt::RightButton);
     EXPECT_EQ(w.errors(), std::vector<std::string>{"List index out of bounds (-1)"});
-    EXPECT_EQ(w->game().score, 0);
+    EXPECT_EQ(w.game().score, 0);
     EXPECT_EQ(w->mapList().selectedIndex(), -1);
     pressItem(0);
     pressItem(1, Qt::RightButton); // keeps the selection: previews First again
@@ -189,8 +189,8 @@ TEST_F(MapChooserTest, AMissingMapFileLeavesTheBoard)
     EXPECT_EQ(w.errors(), std::vector<std::string>{"Cannot open file \"" + (folder / "map/Second .txt").string() +
                                                    "\". No such file or directory."});
     pressPreview();
-    EXPECT_EQ(w->game().board, Board::fromText("", 2));
-    EXPECT_EQ(w->game().colourCount, 3);
+    EXPECT_EQ(w.game().board, Board::fromText("", 2));
+    EXPECT_EQ(w.game().colourCount, 3);
     EXPECT_TRUE(w->panelShown());
 }
 
@@ -223,12 +223,12 @@ TEST(ShippedMaps, EveryMapLoadsAndPlays)
         w->previewSelectedMap();
         w->loadPreviewedMap();
         ASSERT_TRUE(w.errors().empty()) << w->mapList().itemText(k).toStdString() << ": " << w.errors().front();
-        EXPECT_GE(w->game().colourCount, 1);
+        EXPECT_GE(w.game().colourCount, 1);
         for (int i = 0; i < 40; ++i) {
             w->pressOnClientArea(Qt::LeftButton, (i * 83) % 512, (i * 37) % 512);
             w->runWindowTick();
         }
-        EXPECT_TRUE(w->game().board.guardRingIsClear());
+        EXPECT_TRUE(w.game().board.guardRingIsClear());
     }
 }
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "bmp_bytes.h"
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "group_search.h"
 #include "main_window.h"
 #include "recording_error_display.h"
@@ -88,8 +88,8 @@ public:
             else if (roll < 900) menuCommand();
             else if (roll < 950) previewMap();
             else loadMap();
-            ASSERT_TRUE(w->game().board.guardRingIsClear()) << "step " << step;
-            ASSERT_EQ(w->frame().surface().width(), 600);
+            ASSERT_TRUE(w.game().board.guardRingIsClear()) << "step " << step;
+            ASSERT_EQ(w.core().frame().surface().width(), 600);
         }
         std::printf("soak: %d steps, %d ticks, %d groups removed (%d cells), %zu errors shown, %d ticks over strange codes\n",
                     kSteps, ticks, groups, cells, errors.shown.size(), strangeTicks);
@@ -102,14 +102,14 @@ private:
     {
         std::int32_t strangeBefore = 0;
         std::int32_t strangeAfter = 0;
-        const Board before = w->game().board;
+        const Board before = w.game().board;
         const auto codesBefore = countCodes(before, strangeBefore);
         w->runWindowTick();
         ++ticks;
         strangeTicks += strangeBefore > 0;
         for (int code = 0; code < kColourCodes; ++code)
-            ASSERT_EQ(w->game().tally[static_cast<std::size_t>(code)], codesBefore[static_cast<std::size_t>(code)]);
-        const auto codesAfter = countCodes(w->game().board, strangeAfter);
+            ASSERT_EQ(w.game().tally[static_cast<std::size_t>(code)], codesBefore[static_cast<std::size_t>(code)]);
+        const auto codesAfter = countCodes(w.game().board, strangeAfter);
         // Colour cells only move; only a column whose bottom cell empties
         // may be overwritten, taking its colours with it.
         const bool noColumnCanClose = bottomRowHoldsOnlyColours(before);
@@ -125,7 +125,7 @@ private:
             ASSERT_EQ(strangeAfter, strangeBefore);
         }
         for (std::size_t slot = 0; slot < ages.size(); ++slot) {
-            if (w->game().messages[slot].value == 0) {
+            if (w.game().messages[slot].value == 0) {
                 ages[slot] = 0;
             } else {
                 ASSERT_LE(++ages[slot], 21) << "slot " << slot << " outlived its message";
@@ -137,7 +137,7 @@ private:
     {
         const std::int32_t x = coordinate();
         const std::int32_t y = coordinate();
-        Game& game = w->game();
+        Game& game = w.game();
         const Board before = game.board;
         const std::int32_t scoreBefore = game.score;
         const auto busyBefore = busySlots();
@@ -173,7 +173,7 @@ private:
     std::array<bool, kFloatingMessageSlots> busySlots()
     {
         std::array<bool, kFloatingMessageSlots> busy{};
-        for (std::size_t slot = 0; slot < busy.size(); ++slot) busy[slot] = w->game().messages[slot].value != 0;
+        for (std::size_t slot = 0; slot < busy.size(); ++slot) busy[slot] = w.game().messages[slot].value != 0;
         return busy;
     }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bmp_bytes.h"
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 #include "recording_error_display.h"
 
@@ -65,9 +65,9 @@ class Session {
 public:
     Session() : full(folder, false), skipping(folder, false), script(20261210)
     {
-        full->setSkipUnchangedTicks(false);
+        full.core().setSkipUnchangedTicks(false);
         for (WindowOnFolder* w : {&full, &skipping}) {
-            (*w)->setSeedSource([seed = std::uint32_t{1}]() mutable { return seed += 7919; });
+            w->core().setSeedSource([seed = std::uint32_t{1}]() mutable { return seed += 7919; });
             (*w)->start();
         }
     }
@@ -107,11 +107,11 @@ private:
             const std::uint64_t shownBefore = skipping->clientArea().shown().version();
             runGuarded(skippingHandlerErrors, [&] { skipping->runWindowTick(); });
             (shownBefore == skipping->clientArea().shown().version() ? skipped : moved) += 1;
-            ASSERT_EQ(skipping->frame().surface().image(), full->frame().surface().image());
+            ASSERT_EQ(skipping.core().frame().surface().image(), full.core().frame().surface().image());
             ASSERT_EQ(skipping->clientArea().shown().image(), full->clientArea().shown().image());
-            ASSERT_EQ(skipping->game().board, full->game().board);
-            ASSERT_TRUE(skipping->game().messages == full->game().messages);
-            ASSERT_EQ(skipping->game().score, full->game().score);
+            ASSERT_EQ(skipping.game().board, full.game().board);
+            ASSERT_TRUE(skipping.game().messages == full.game().messages);
+            ASSERT_EQ(skipping.game().score, full.game().score);
         }
     }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 
 namespace lumera {
@@ -73,17 +73,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowMenuTest, ADifficultyClearsTheFrameDealsAndKeepsTheScore)
 {
     w->runWindowTick();
-    w->game().score = 250;
-    w->game().messages[2] = FloatingMessage{5, 10, 10, 1, 20};
+    w.game().score = 250;
+    w.game().messages[2] = FloatingMessage{5, 10, 10, 1, 20};
     choose(&M::hardBoardCommand);
-    EXPECT_EQ(w->game().colourCount, 5);
-    EXPECT_EQ(w->game().score, 250);
-    EXPECT_EQ(w->game().messages[2].value, 5);
-    EXPECT_EQ(w->frame().surface().pixel(300, 300), kBlack);
-    EXPECT_EQ(w->frame().surface().pixel(599, 511), kBlack);
+    EXPECT_EQ(w.game().colourCount, 5);
+    EXPECT_EQ(w.game().score, 250);
+    EXPECT_EQ(w.game().messages[2].value, 5);
+    EXPECT_EQ(w.core().frame().surface().pixel(300, 300), kBlack);
+    EXPECT_EQ(w.core().frame().surface().pixel(599, 511), kBlack);
     std::set<CellCode> codes;
     for (int x = 0; x < Board::kSize; ++x)
-        for (int y = 0; y < Board::kSize; ++y) codes.insert(w->game().board.at(x, y));
+        for (int y = 0; y < Board::kSize; ++y) codes.insert(w.game().board.at(x, y));
     EXPECT_EQ(codes, (std::set<CellCode>{1, 2, 3, 4, 5}));
     EXPECT_TRUE(w.errors().empty());
 }
@@ -94,14 +94,14 @@ TEST_F(WindowMenuTest, ADifficultyClearsTheFrameDealsAndKeepsTheScore)
 TEST_F(WindowMenuTest, ADifficultyLeavesTheLastTickOnTheWindowUntilTheNext)
 {
     w->runWindowTick();
-    const QImage lastTick = w->frame().surface().image().copy();
+    const QImage lastTick = w.core().frame().surface().image().copy();
     ASSERT_NE(lastTick.pixel(300, 300), qRgb(0, 0, 0));
     choose(&M::hardBoardCommand);
     const auto painted = [&] { return w->clientArea().grab().toImage().convertToFormat(QImage::Format_RGB32); };
     EXPECT_EQ(w->clientArea().shown().image(), lastTick);
     EXPECT_EQ(painted(), lastTick);
     w->runWindowTick();
-    EXPECT_EQ(painted(), w->frame().surface().image());
+    EXPECT_EQ(painted(), w.core().frame().surface().image());
     EXPECT_NE(painted(), lastTick);
 }
 
@@ -109,7 +109,7 @@ TEST_F(WindowMenuTest, PicturesOffKeepsThePictureAMissingOneIsReported)
 {
     std::filesystem::remove(folder / "pic/1.bmp");
     std::filesystem::remove(folder / "pic/2.bmp");
-    const QImage before = w->backgroundPicture().surface().image().copy();
+    const QImage before = w.core().backgroundPicture().surface().image().copy();
     choose(&M::picturesOffOption);
     choose(&M::easyBoardCommand);
     choose(&M::chooseMapCommand);
@@ -118,8 +118,8 @@ TEST_F(WindowMenuTest, PicturesOffKeepsThePictureAMissingOneIsReported)
     choose(&M::mediumBoardCommand);
     ASSERT_EQ(w.errors().size(), 1u);
     EXPECT_EQ(w.errors()[0].rfind("Cannot open file \"", 0), 0u);
-    EXPECT_EQ(w->game().colourCount, 4); // dealt before the picture failed
-    EXPECT_EQ(w->backgroundPicture().surface().image(), before);
+    EXPECT_EQ(w.game().colourCount, 4); // dealt before the picture failed
+    EXPECT_EQ(w.core().backgroundPicture().surface().image(), before);
 }
 
 TEST_F(WindowMenuTest, EachOptionTogglesOnlyItsOwnMark)
@@ -154,7 +154,7 @@ TEST_F(WindowMenuTest, TheTickMarksTheTextureSetInUse)
     w->runWindowTick();
     EXPECT_TRUE(w->menu().lightTexturesOption->isChecked());
     EXPECT_FALSE(w->menu().darkTexturesOption->isChecked());
-    EXPECT_EQ(w->game().textureType, 2);
+    EXPECT_EQ(w.core().settings().textureSet, 2);
     w->runWindowTick();
     EXPECT_EQ(w->clientArea().shown().pixel(5, 5), testing::fixtureTextureColour(2, 1));
 }
@@ -173,22 +173,22 @@ TEST_F(WindowMenuTest, AMissingLightTextureThenDarkThenRestart)
 {
     std::filesystem::remove(folder / "img/2/4.bmp");
     choose(&M::lightTexturesOption);
-    EXPECT_EQ(w->cellTextures().count(), 4);
-    EXPECT_EQ(w->game().textureType, 2);
+    EXPECT_EQ(w.core().textures().count(), 4);
+    EXPECT_EQ(w.core().settings().textureSet, 2);
     w->runWindowTick();
     EXPECT_TRUE(w->menu().lightTexturesOption->isChecked());
 
     choose(&M::darkTexturesOption);
     EXPECT_EQ(w.errors().back(), "Invalid ImageList Index.");
-    EXPECT_EQ(w->cellTextures().count(), 0);
-    EXPECT_EQ(w->game().textureType, 1);
+    EXPECT_EQ(w.core().textures().count(), 0);
+    EXPECT_EQ(w.core().settings().textureSet, 1);
     choose(&M::lightTexturesOption);
     EXPECT_EQ(w.errors().back(), "Invalid ImageList Index.");
     EXPECT_EQ(w.errors().size(), 3u);
 
     choose(&M::restartCommand);
-    EXPECT_EQ(w->cellTextures().count(), 10);
-    EXPECT_EQ(w->game().textureType, 1); // as data.ini holds it
+    EXPECT_EQ(w.core().textures().count(), 10);
+    EXPECT_EQ(w.core().settings().textureSet, 1); // as data.ini holds it
 }
 
 TEST_F(WindowMenuTest, RestartPutsBackTheSavedOptions)
@@ -197,13 +197,13 @@ TEST_F(WindowMenuTest, RestartPutsBackTheSavedOptions)
     choose(&M::texturesOffOption);
     choose(&M::lightTexturesOption);
     choose(&M::veryHardBoardCommand);
-    w->game().score = 40;
+    w.game().score = 40;
     choose(&M::restartCommand);
     EXPECT_FALSE(w->menu().gridOffOption->isChecked());
     EXPECT_FALSE(w->menu().texturesOffOption->isChecked());
-    EXPECT_EQ(w->game().textureType, 1);
-    EXPECT_EQ(w->game().score, 0);
-    EXPECT_EQ(w->game().colourCount, 6); // a restart deals with the last count
+    EXPECT_EQ(w.core().settings().textureSet, 1);
+    EXPECT_EQ(w.game().score, 0);
+    EXPECT_EQ(w.game().colourCount, 6); // a restart deals with the last count
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 
 namespace lumera {
@@ -20,8 +20,8 @@ protected:
     WindowMouseTest() : w(folder)
     {
         w->show();
-        w->game().colourCount = 3;
-        w->game().board = Board::fromText("1122\n1233\n3333", 2);
+        w.game().colourCount = 3;
+        w.game().board = Board::fromText("1122\n1233\n3333", 2);
     }
 
     QWidget* board() { return &w->clientArea(); }
@@ -42,44 +42,44 @@ protected:
 TEST_F(WindowMouseTest, ALeftPressRemovesTheGroupUnderThePointer)
 {
     QTest::mousePress(board(), Qt::LeftButton, {}, QPoint(5, 20));
-    EXPECT_EQ(w->game().board, Board::fromText("7722\n7233\n3333", 2));
-    EXPECT_EQ(w->game().score, 9);
-    EXPECT_EQ(w->game().messages[0].value, 3);
-    EXPECT_EQ(w->game().messages[0].x, 5);
-    EXPECT_EQ(w->game().messages[0].y, 20);
+    EXPECT_EQ(w.game().board, Board::fromText("7722\n7233\n3333", 2));
+    EXPECT_EQ(w.game().score, 9);
+    EXPECT_EQ(w.game().messages[0].value, 3);
+    EXPECT_EQ(w.game().messages[0].x, 5);
+    EXPECT_EQ(w.game().messages[0].y, 20);
 }
 
 TEST_F(WindowMouseTest, ARightPressPreviewsUntilAReleaseOverTheWindow)
 {
     QTest::mousePress(board(), Qt::RightButton, {}, QPoint(5, 20));
-    EXPECT_EQ(w->game().previewValue, 9);
+    EXPECT_EQ(w.game().previewValue, 9);
     QTest::mouseRelease(board(), Qt::RightButton, {}, QPoint(700, 600)); // outside: never arrives
-    EXPECT_EQ(w->game().previewValue, 9);
+    EXPECT_EQ(w.game().previewValue, 9);
     QTest::mousePress(board(), Qt::LeftButton, {}, QPoint(550, 20)); // refused: on the panel
     QTest::mouseRelease(board(), Qt::LeftButton, {}, QPoint(700, 600)); // a left press holds the pointer
-    EXPECT_EQ(w->game().previewValue, 0);
-    EXPECT_EQ(w->game().previewX, 0);
+    EXPECT_EQ(w.game().previewValue, 0);
+    EXPECT_EQ(w.game().previewX, 0);
 }
 
 TEST_F(WindowMouseTest, AMiddlePressDoesNothing)
 {
-    const Game before = w->game();
+    const Game before = w.game();
     QTest::mousePress(board(), Qt::MiddleButton, {}, QPoint(5, 20));
-    EXPECT_EQ(w->game().board, before.board);
-    EXPECT_EQ(w->game().previewValue, 0);
-    EXPECT_EQ(w->game().messages[0].value, 0);
+    EXPECT_EQ(w.game().board, before.board);
+    EXPECT_EQ(w.game().previewValue, 0);
+    EXPECT_EQ(w.game().messages[0].value, 0);
 }
 
 TEST_F(WindowMouseTest, TheOpenPanelTakesPressesOnTheBoardButNotOnTheStatusStrip)
 {
     w->overlayPanel().setVisible(true);
-    const Board before = w->game().board;
+    const Board before = w.game().board;
     pressAt(Qt::LeftButton, QPoint(450, 300)); // on the bare panel
     pressAt(Qt::LeftButton, QPoint(5, 20));    // on the list
-    EXPECT_EQ(w->game().board, before);
+    EXPECT_EQ(w.game().board, before);
     pressAt(Qt::RightButton, QPoint(550, 100));
-    EXPECT_EQ(w->game().previewX, 550);
-    EXPECT_EQ(w->game().previewY, 100);
+    EXPECT_EQ(w.game().previewX, 550);
+    EXPECT_EQ(w.game().previewY, 100);
 }
 
 } // namespace
@@ -103,10 +103,10 @@ protected:
 
 TEST_P(FractionalPositions, ActOnThePixelTheyFallIn)
 {
-    w->game().board = Board::fromText("", 1);
+    w.game().board = Board::fromText("", 1);
     send(QEvent::MouseButtonPress, Qt::RightButton, GetParam().first);
-    EXPECT_EQ(QPoint(w->game().previewX, w->game().previewY), GetParam().second);
-    EXPECT_EQ(w->game().previewValue, 1024 * 1024);
+    EXPECT_EQ(QPoint(w.game().previewX, w.game().previewY), GetParam().second);
+    EXPECT_EQ(w.game().previewValue, 1024 * 1024);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, FractionalPositions,
@@ -118,14 +118,14 @@ INSTANTIATE_TEST_SUITE_P(Positions, FractionalPositions,
 
 TEST_F(FractionalPositions, TheBoardsLastColumnAndTheWindowsLastPixelCount)
 {
-    w->game().board = Board::fromText("", 1);
+    w.game().board = Board::fromText("", 1);
     send(QEvent::MouseButtonPress, Qt::LeftButton, QPointF(511.5, 3.4));
-    EXPECT_EQ(w->game().score, 1024 * 1024);
+    EXPECT_EQ(w.game().score, 1024 * 1024);
 
     send(QEvent::MouseButtonPress, Qt::RightButton, QPointF(100.2, 100.7));
-    ASSERT_EQ(w->game().previewX, 100);
+    ASSERT_EQ(w.game().previewX, 100);
     send(QEvent::MouseButtonRelease, Qt::RightButton, QPointF(599.6, 511.6)); // still over the window
-    EXPECT_EQ(w->game().previewX, 0);
+    EXPECT_EQ(w.game().previewX, 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 
 namespace lumera {

@@ -6,7 +6,7 @@
 #include <system_error>
 #include <string_view>
 
-#include "game_folder.h"
+#include "window_on_folder.h"
 #include "main_window.h"
 
 namespace lumera {
@@ -47,18 +47,18 @@ TEST(WindowStart, FirstStartDealsOneColourAndLaysOutTheGame)
     const GameFolder folder;
     WindowOnFolder w(folder);
     EXPECT_TRUE(w.errors().empty());
-    EXPECT_TRUE(allCells(w->game().board, 1));
-    EXPECT_TRUE(w->game().board.guardRingIsClear());
-    EXPECT_EQ(w->game().score, 0);
-    EXPECT_EQ(w->game().pictureCount, 2);
-    EXPECT_EQ(w->game().textureType, 1);
-    EXPECT_EQ(w->game().mapListLoaded, 1);
+    EXPECT_TRUE(allCells(w.game().board, 1));
+    EXPECT_TRUE(w.game().board.guardRingIsClear());
+    EXPECT_EQ(w.game().score, 0);
+    EXPECT_EQ(w.game().pictureCount, 2);
+    EXPECT_EQ(w.core().settings().textureSet, 1);
+    EXPECT_EQ(w.game().mapListLoaded, 1);
     EXPECT_EQ(w->clientSize(), QSize(600, 512));
-    EXPECT_EQ(w->cellTextures().count(), 10);
+    EXPECT_EQ(w.core().textures().count(), 10);
     EXPECT_EQ(w->mapList().count(), 2);
     EXPECT_EQ(w->mapList().itemText(1), "Second "); // kept exactly, blank and all
     EXPECT_EQ(w->historyView().toPlainText(), "История\n");
-    EXPECT_EQ(w->backgroundPicture().surface().width(), 512);
+    EXPECT_EQ(w.core().backgroundPicture().surface().width(), 512);
     EXPECT_TRUE(w->menu().picturesOffOption->isEnabled());
     EXPECT_EQ(optionMarks(w.window()), std::vector<bool>(6, false));
     EXPECT_EQ(w->windowTitle(), "Лумера");
@@ -86,7 +86,7 @@ TEST(WindowStart, OptionsAndTextureTypeComeFromDataIni)
     WindowOnFolder w(folder);
     EXPECT_TRUE(w.errors().empty());
     EXPECT_EQ(optionMarks(w.window()), (std::vector<bool>{true, false, true, true, false, true}));
-    EXPECT_EQ(w->game().textureType, 2);
+    EXPECT_EQ(w.core().settings().textureSet, 2);
 }
 
 // One row for each step of the start-up that can fail.
@@ -119,11 +119,11 @@ TEST_P(WindowStartFailure, StopsWhereTheStepFailsAndShowsWhy)
         EXPECT_EQ(w.errors(), std::vector<std::string>{message});
     }
     EXPECT_EQ(w->clientSize(), c.laidOut ? QSize(600, 512) : QSize(496, 372));
-    EXPECT_EQ(allCells(w->game().board, 1), c.laidOut);
-    EXPECT_EQ(w->cellTextures().count(), c.textures);
-    EXPECT_EQ(w->game().mapListLoaded, c.mapListLoaded);
+    EXPECT_EQ(allCells(w.game().board, 1), c.laidOut);
+    EXPECT_EQ(w.core().textures().count(), c.textures);
+    EXPECT_EQ(w.game().mapListLoaded, c.mapListLoaded);
     EXPECT_EQ(w->mapList().count(), c.names);
-    EXPECT_TRUE(w->game().board.guardRingIsClear());
+    EXPECT_TRUE(w.game().board.guardRingIsClear());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,7 +179,7 @@ TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
         WindowOnFolder w(folder);
         EXPECT_TRUE(w.errors().empty());
         EXPECT_EQ(w->historyView().document()->characterCount(), row.characters);
-        EXPECT_EQ(w->cellTextures().count(), 10); // the start-up went on to its end
+        EXPECT_EQ(w.core().textures().count(), 10); // the start-up went on to its end
     }
 }
 
@@ -199,7 +199,7 @@ TEST(WindowStart, AnyErrorReadingThePictureGreysPicturesOff)
         SCOPED_TRACE(row.name);
         const GameFolder folder;
         WindowOnFolder w(folder, false);
-        w->setBackgroundPictureReader([&](const std::filesystem::path&) -> Surface {
+        w.core().setBackgroundPictureReader([&](const std::filesystem::path&) -> Surface {
             row.fail();
             return Surface();
         });
@@ -207,7 +207,7 @@ TEST(WindowStart, AnyErrorReadingThePictureGreysPicturesOff)
         EXPECT_TRUE(w.errors().empty());
         EXPECT_TRUE(w->menu().picturesOffOption->isChecked());
         EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
-        EXPECT_EQ(w->cellTextures().count(), 10); // the start-up went on to the textures
+        EXPECT_EQ(w.core().textures().count(), 10); // the start-up went on to the textures
     }
 }
 
@@ -239,10 +239,10 @@ TEST_P(UnreadablePicture, ChecksAndGreysPicturesOffSilently)
     GetParam()(folder);
     WindowOnFolder w(folder);
     EXPECT_TRUE(w.errors().empty());
-    EXPECT_FALSE(w->backgroundPicture().hasPicture());
+    EXPECT_FALSE(w.core().backgroundPicture().hasPicture());
     EXPECT_TRUE(w->menu().picturesOffOption->isChecked());
     EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
-    EXPECT_EQ(w->cellTextures().count(), 10);
+    EXPECT_EQ(w.core().textures().count(), 10);
 
     // A restart that finds a picture again reads the mark back from
     // data.ini, but the item stays grey.
@@ -301,13 +301,13 @@ TEST(WindowStart, EveryNameTheFileHoldsIsListedAndTheLastCanBeChosen)
     w->mapList().setSelectedIndex(10000);
     w->previewSelectedMap();
     EXPECT_TRUE(w.errors().empty());
-    EXPECT_EQ(w->mapPreviewPicture().surface().pixel(1, 1), rgb(255, 255, 0)); // column 0 is yellow
-    EXPECT_EQ(w->mapPreviewPicture().surface().pixel(5, 1), rgb(255, 0, 0));
+    EXPECT_EQ(w.core().mapPreview().surface().pixel(1, 1), rgb(255, 255, 0)); // column 0 is yellow
+    EXPECT_EQ(w.core().mapPreview().surface().pixel(5, 1), rgb(255, 0, 0));
     w->loadPreviewedMap();
     EXPECT_TRUE(w.errors().empty());
-    EXPECT_EQ(w->game().colourCount, 4);
-    EXPECT_EQ(w->game().board.at(0, 0), 2);
-    EXPECT_EQ(w->game().board.at(1, 31), 1);
+    EXPECT_EQ(w.game().colourCount, 4);
+    EXPECT_EQ(w.game().board.at(0, 0), 2);
+    EXPECT_EQ(w.game().board.at(1, 31), 1);
 }
 
 TEST(WindowStart, AHugeMapCountCannotHangTheStart)
@@ -323,17 +323,17 @@ TEST(WindowStart, RestartDealsWithTheCurrentColourCountAndResetsScoreAndMessages
 {
     const GameFolder folder;
     WindowOnFolder w(folder);
-    w->game().colourCount = 3;
-    w->game().score = 99;
-    w->game().messages[4].value = 12;
-    w->game().messages[4].life = 5;
+    w.game().colourCount = 3;
+    w.game().score = 99;
+    w.game().messages[4].value = 12;
+    w.game().messages[4].life = 5;
     w->loadGame();
-    EXPECT_EQ(w->game().score, 0);
-    EXPECT_EQ(w->game().messages[4].value, 0);
-    EXPECT_EQ(w->game().messages[4].life, 5); // only the value is freed
-    EXPECT_FALSE(allCells(w->game().board, 1));
+    EXPECT_EQ(w.game().score, 0);
+    EXPECT_EQ(w.game().messages[4].value, 0);
+    EXPECT_EQ(w.game().messages[4].life, 5); // only the value is freed
+    EXPECT_FALSE(allCells(w.game().board, 1));
     for (int x = 0; x < Board::kSize; ++x)
-        for (int y = 0; y < Board::kSize; ++y) EXPECT_TRUE(w->game().board.at(x, y) >= 1 && w->game().board.at(x, y) <= 3);
+        for (int y = 0; y < Board::kSize; ++y) EXPECT_TRUE(w.game().board.at(x, y) >= 1 && w.game().board.at(x, y) <= 3);
 }
 
 TEST(WindowStart, TheFirstTickShowsTheFrameOnTheWindow)
@@ -341,9 +341,9 @@ TEST(WindowStart, TheFirstTickShowsTheFrameOnTheWindow)
     const GameFolder folder;
     WindowOnFolder w(folder);
     w->runWindowTick();
-    EXPECT_EQ(w->frame().surface().width(), 600);
-    EXPECT_EQ(w->frame().surface().height(), 512);
-    EXPECT_EQ(w->clientArea().shown().image(), w->frame().surface().image());
+    EXPECT_EQ(w.core().frame().surface().width(), 600);
+    EXPECT_EQ(w.core().frame().surface().height(), 512);
+    EXPECT_EQ(w->clientArea().shown().image(), w.core().frame().surface().image());
     EXPECT_EQ(w->clientArea().shown().pixel(5, 5), testing::fixtureTextureColour(1, 1));
 }
 
@@ -353,7 +353,7 @@ TEST(WindowStart, TicksAfterAStartThatStoppedEarlyDrawOnTheDesignSizedFrame)
     std::filesystem::remove(folder / "history.txt");
     WindowOnFolder w(folder);
     w->runWindowTick();
-    EXPECT_EQ(w->frame().surface().width(), 105);
+    EXPECT_EQ(w.core().frame().surface().width(), 105);
     EXPECT_EQ(w->clientArea().shown().width(), 496);
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "components.h"
+#include "frame_view.h"
 #include "surface.h"
 
 namespace lumera {
@@ -15,7 +16,7 @@ namespace lumera {
 // copied: copying 1.2 MB at every tick would cost as much as drawing it.
 // So whoever draws on a presented frame before presenting it again must
 // first call keepShownPixels(), which takes the copy only then.
-class ClientArea : public QWidget {
+class ClientArea : public QWidget, public FrameView {
 public:
     explicit ClientArea(QWidget* parent);
 
@@ -23,12 +24,12 @@ public:
     void setClientSize(int width, int height);
     // Shows the frame from its top left corner: its pixels replace the
     // shown ones where both lie.
-    void present(const Surface& frame);
+    void present(const Surface& frame) override;
     // Makes what is shown independent of the presented frame's pixels.
-    void keepShownPixels();
+    void keepShownPixels() override;
     // What a repaint draws, and a stamp that changes whenever it may have.
     const Surface& shown() const { return presented_ ? *presented_ : surface_; }
-    std::uint64_t shownVersion() const { return shown().version(); }
+    std::uint64_t shownVersion() const override { return shown().version(); }
 
     void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
     void setReleaseHandler(PressHandler handler) { onRelease_ = std::move(handler); }

@@ -42,49 +42,34 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
 }
 
-int MapNames::rowCount(const QModelIndex& parent) const
+int MapListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(ends_.size());
+    return parent.isValid() ? 0 : shown_;
 }
 
-QVariant MapNames::data(const QModelIndex& index, int role) const
+QVariant MapListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role == Qt::DisplayRole) return QString::fromStdString(cp1251ToUtf8(bytesOf(index.row())));
+    if (role == Qt::DisplayRole) return QString::fromStdString(cp1251ToUtf8(names_.name(index.row())));
     if (role == Qt::SizeHintRole) return QSize(0, kItemHeight);
     return {};
 }
 
-void MapNames::addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt)
+void MapListModel::showAddedNames()
 {
-    if (count <= 0) return;
-    const int first = rowCount();
-    beginInsertRows({}, first, first + count - 1);
-    ends_.reserve(ends_.size() + static_cast<std::size_t>(count));
-    for (std::int32_t k = 0; k < count; ++k) {
-        bytes_ += nameAt(k);
-        ends_.push_back(bytes_.size());
-    }
+    const int added = names_.count();
+    if (added <= shown_) return;
+    beginInsertRows({}, shown_, added - 1);
+    shown_ = added;
     endInsertRows();
 }
 
-std::string_view MapNames::bytesOf(int row) const
+MapListBox::MapListBox(QWidget* parent, const MapNames& names) : QListView(parent), model_(names)
 {
-    const std::size_t begin = row == 0 ? 0 : ends_[static_cast<std::size_t>(row) - 1];
-    return std::string_view(bytes_).substr(begin, ends_[static_cast<std::size_t>(row)] - begin);
-}
-
-MapListBox::MapListBox(QWidget* parent) : QListView(parent)
-{
-    setModel(&names_);
+    setModel(&model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-}
-
-void MapListBox::addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt)
-{
-    names_.addNames(count, nameAt);
 }
 
 int MapListBox::selectedIndex() const
@@ -101,24 +86,13 @@ void MapListBox::setSelectedIndex(int index)
         setCurrentIndex(QModelIndex());
         return;
     }
-    selectionModel()->setCurrentIndex(names_.index(index), QItemSelectionModel::ClearAndSelect);
-}
-
-void MapListBox::checkIndex(int k) const
-{
-    if (k < 0 || k >= count()) throw GameError("List index out of bounds (" + std::to_string(k) + ")");
+    selectionModel()->setCurrentIndex(model_.index(index), QItemSelectionModel::ClearAndSelect);
 }
 
 QString MapListBox::itemText(int k) const
 {
-    checkIndex(k);
-    return names_.data(names_.index(k), Qt::DisplayRole).toString();
-}
-
-std::string MapListBox::itemBytes(int k) const
-{
-    checkIndex(k);
-    return std::string(names_.bytesOf(k));
+    if (k < 0 || k >= count()) throw GameError("List index out of bounds (" + std::to_string(k) + ")");
+    return model_.data(model_.index(k), Qt::DisplayRole).toString();
 }
 
 void MapListBox::mousePressEvent(QMouseEvent* event)

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "map_names.h"
 #include "picture_component.h"
 
 namespace lumera {
@@ -51,24 +52,21 @@ private:
     PressHandler onPress_;
 };
 
-// The names of the map list, kept as the game's files hold them
-// (Windows-1251) in one block of bytes, and shown as the Cyrillic they
-// encode only when the list draws them: a list of millions of names costs
-// little more than their bytes.
-class MapNames : public QAbstractListModel {
+// The map list's rows over the core's names, each shown as the Cyrillic
+// its Windows-1251 bytes encode only when the list draws it.
+class MapListModel : public QAbstractListModel {
 public:
     static constexpr int kItemHeight = 16;
 
+    explicit MapListModel(const MapNames& names) : names_(names) {}
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-
-    // Adds `count` names, name k given by `nameAt(k)`, as one insertion.
-    void addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt);
-    std::string_view bytesOf(int row) const;
+    // Takes in the names added since the last call, as one insertion.
+    void showAddedNames();
 
 private:
-    std::string bytes_;
-    std::vector<std::size_t> ends_; // where each name ends in bytes_
+    const MapNames& names_;
+    int shown_ = 0;
 };
 
 // The map list: items in the order added, at most one selected. A left
@@ -76,31 +74,26 @@ private:
 // buttons leave the selection alone and still run it.
 class MapListBox : public QListView {
 public:
-    explicit MapListBox(QWidget* parent);
+    MapListBox(QWidget* parent, const MapNames& names);
     void setPressHandler(PressHandler handler) { onPress_ = std::move(handler); }
 
-    // Adds names as the game's files hold them (Windows-1251); they are
-    // shown as the Cyrillic they encode and kept byte for byte.
-    void addNames(std::int32_t count, const std::function<std::string(std::int32_t)>& nameAt);
-    int count() const { return names_.rowCount(); }
+    // Shows the names added to the core's list since the last call.
+    void showAddedNames() { model_.showAddedNames(); }
+    int count() const { return model_.rowCount(); }
     // The selected index, -1 while nothing is selected.
     int selectedIndex() const;
     void setSelectedIndex(int index);
-    // Item k as shown, and as its bytes; "List index out of bounds (k)"
-    // outside the items.
+    // Item k as shown; "List index out of bounds (k)" outside the items.
     QString itemText(int k) const;
-    std::string itemBytes(int k) const;
     // Where item k lies in the list's viewport.
-    QRect itemRect(int k) const { return visualRect(names_.index(k)); }
+    QRect itemRect(int k) const { return visualRect(model_.index(k)); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void checkIndex(int k) const;
-
-    MapNames names_;
+    MapListModel model_;
     PressHandler onPress_;
 };
 

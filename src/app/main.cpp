@@ -32,8 +32,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(lumera::applicationTitle());
     QApplication::setApplicationDisplayName(lumera::applicationTitle());
 
+    // The launcher starts the game in the player's folder of the game's files.
+    lumera::GameCore core{lumera::GameFiles{}};
     lumera::MessageBoxErrorDisplay errors;
-    lumera::MainWindow window(errors);
+    lumera::MainWindow window(core, errors);
     window.start();
     window.show();
     return QApplication::exec();

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "options.h"
+
 namespace lumera {
 
 // The window's menu tree. Items never change their own check mark when
@@ -35,11 +37,19 @@ struct MainMenu {
     // Builds the tree on the bar.
     void build(QMenuBar* bar);
 
-    // The six options in the order data.ini keeps them.
-    std::array<QAction*, 6> savedOptions() const
+    // Each option's item, with the option its check mark shows.
+    struct OptionItem {
+        QAction* item;
+        bool Options::*option;
+    };
+    std::array<OptionItem, 6> optionItems() const
     {
-        return {gridOffOption,     bubblesOffOption,  picturesOffOption, smoothAnimationOffOption,
-                texturesOffOption, floatingMessagesOffOption};
+        return {{{gridOffOption, &Options::gridOff},
+                 {bubblesOffOption, &Options::bubblesOff},
+                 {picturesOffOption, &Options::picturesOff},
+                 {smoothAnimationOffOption, &Options::blink},
+                 {texturesOffOption, &Options::flatCells},
+                 {floatingMessagesOffOption, &Options::messagesOff}}};
     }
 };
 

@@ -5,8 +5,10 @@
 
 #include "app_title.h"
 #include "colour.h"
+#include "cp1251.h"
 #include "font_faces.h"
 #include "game_icon.h"
+#include "window_geometry.h"
 
 namespace lumera {
 namespace {
@@ -39,7 +41,7 @@ void paint(QWidget* widget, QPalette::ColorRole role, Colour colour)
 
 } // namespace
 
-MainWindow::MainWindow(ErrorDisplay& errors) : errors_(errors)
+MainWindow::MainWindow(GameCore& core, ErrorDisplay& errors) : core_(core), errors_(errors)
 {
     setWindowTitle(applicationTitle());
     setWindowIcon(windowIcon32());
@@ -61,10 +63,16 @@ MainWindow::MainWindow(ErrorDisplay& errors) : errors_(errors)
     buildComponents();
     connectMenu();
 
-    timer_.setInterval(100);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] { guarded([this] { runWindowTick(); }); });
-    timer_.start();
+    core_.setFrameView(clientArea_);
+    core_.clock().setHandler([this] { guarded([this] { runWindowTick(); }); });
+    core_.clock().start();
+}
+
+MainWindow::~MainWindow()
+{
+    core_.clock().stop();
+    core_.clock().setHandler({});
+    core_.setFrameView(nullptr);
 }
 
 void MainWindow::buildComponents()
@@ -75,7 +83,7 @@ void MainWindow::buildComponents()
     paint(overlayPanel_, QPalette::Window, kSkyBlue);
     overlayPanel_->hide();
 
-    mapPreview_ = new PictureView(overlayPanel_, mapPreviewPicture_);
+    mapPreview_ = new PictureView(overlayPanel_, core_.mapPreview());
     mapPreview_->setGeometry(qRect(geometry::kDesignMapPreview));
     mapPreview_->setPressHandler([this](Qt::MouseButton, int, int) { guarded([this] { loadPreviewedMap(); }); });
 
@@ -92,7 +100,7 @@ void MainWindow::buildComponents()
                             std::max(previewCaption_->height(), previewCaption_->heightForWidth(captionWidth)));
     paint(previewCaption_, QPalette::WindowText, kDesktopColour);
 
-    mapList_ = new MapListBox(overlayPanel_);
+    mapList_ = new MapListBox(overlayPanel_, core_.mapNames());
     mapList_->setGeometry(qRect(geometry::kDesignMapList));
     mapList_->setPressHandler([this](Qt::MouseButton, int, int) { guarded([this] { previewSelectedMap(); }); });
     mapList_->setFrameShape(QFrame::Box);
@@ -115,11 +123,17 @@ void MainWindow::buildComponents()
     historyView_->hide();
 }
 
-Options MainWindow::options() const
+void MainWindow::showCore()
 {
-    return Options{menu_.gridOffOption->isChecked(),          menu_.bubblesOffOption->isChecked(),
-                   menu_.picturesOffOption->isChecked(),      menu_.smoothAnimationOffOption->isChecked(),
-                   menu_.texturesOffOption->isChecked(),      menu_.floatingMessagesOffOption->isChecked()};
+    if (core_.historyReads() != historyReadsShown_) {
+        historyReadsShown_ = core_.historyReads();
+        historyView_->setPlainText(QString::fromStdString(cp1251ToUtf8(core_.history().text())));
+    }
+    mapList_->showAddedNames();
+    mapPreview_->update();
+    for (const auto& [item, option] : menu_.optionItems()) item->setChecked(core_.settings().options.*option);
+    menu_.picturesOffOption->setEnabled(core_.picturesAvailable());
+    if (core_.laidOut() && !laidOutForGame_) layOutForGame();
 }
 
 void MainWindow::setClientSize(int width, int height)
@@ -138,15 +152,13 @@ void MainWindow::setShown(bool& flag, QWidget* component, bool shown)
 void MainWindow::layOutForGame()
 {
     using namespace geometry;
+    laidOutForGame_ = true;
     setClientSize(kGameClient.width, kGameClient.height);
-    frame_.setSize(kFrame.width, kFrame.height);
-    backgroundPicture_.setSize(kBackgroundPicture.width, kBackgroundPicture.height);
     overlayPanel_->resize(kOverlayPanel.width, kOverlayPanel.height);
     historyView_->setGeometry(qRect(kHistoryView));
     overlayPanel_->move(kOverlayPanel.x, kOverlayPanel.y);
     mapList_->move(kMapList.x, kMapList.y);
     mapPreview_->setGeometry(kMapPreviewLeft, mapPreview_->y(), kMapPreview.width, kMapPreview.height);
-    mapPreviewPicture_.setSize(kMapPreview.width, kMapPreview.height);
     mapList_->resize(kMapList.width, kMapList.height);
     previewCaption_->move(kPreviewCaption.x, kPreviewCaption.y);
 }

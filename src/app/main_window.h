@@ -3,87 +3,65 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 
 #include "client_area.h"
 #include "components.h"
 #include "error_display.h"
-#include "game.h"
-#include "geometry.h"
-#include "image_list.h"
-#include "line_buffer.h"
+#include "game_core.h"
 #include "main_menu.h"
-#include "options.h"
-#include "picture_component.h"
-#include "picture_loader.h"
-#include "tick_inputs.h"
 
 namespace lumera {
 
-// The game's one window, with every component it is made of. Each of its
-// handlers runs inside the guard that shows any error in the error box and
-// lets the game go on.
+// The game's one window: a view of the game core. It forwards the player's
+// presses and commands to the core's operations, shows the core's frame,
+// names, history and settings, and keeps only what is its own: its
+// components and which of them are shown. Each handler runs inside the
+// guard that shows any error in the error box and lets the game go on.
 class MainWindow : public QMainWindow {
 public:
-    explicit MainWindow(ErrorDisplay& errors);
+    MainWindow(GameCore& core, ErrorDisplay& errors);
+    ~MainWindow() override;
 
-    // Loads the game once the window exists, before it is shown; an error
+    // Starts the game once the window exists, before it is shown; an error
     // shows in the error box and leaves the window as far as it came.
     void start() { guarded([this] { loadGame(); }); }
 
     // --- handlers -------------------------------------------------------
+    // Each hands the player's action to the core and then shows the core as
+    // the action left it, also when it failed part way.
     void loadGame();
     void runWindowTick();
     void pressOnClientArea(Qt::MouseButton button, int x, int y);
     void releaseOnClientArea(Qt::MouseButton button, int x, int y);
-    void saveSettings();
+    void saveSettings() { core_.saveSettings(); }
     void restart();
-    void dealEasyBoard() { dealRandomBoard(3); }
-    void dealMediumBoard() { dealRandomBoard(4); }
-    void dealHardBoard() { dealRandomBoard(5); }
-    void dealVeryHardBoard() { dealRandomBoard(6); }
-    void toggleGrid() { toggle(menu_.gridOffOption); }
-    void toggleBubbles() { toggle(menu_.bubblesOffOption); }
-    void togglePictures() { toggle(menu_.picturesOffOption); }
+    void dealEasyBoard() { dealRandomBoard(Difficulty::easy); }
+    void dealMediumBoard() { dealRandomBoard(Difficulty::medium); }
+    void dealHardBoard() { dealRandomBoard(Difficulty::hard); }
+    void dealVeryHardBoard() { dealRandomBoard(Difficulty::veryHard); }
+    void toggleGrid() { toggle(&Options::gridOff); }
+    void toggleBubbles() { toggle(&Options::bubblesOff); }
+    void togglePictures() { toggle(&Options::picturesOff); }
     void toggleMapChooser();
     void toggleHistory();
-    void toggleSmoothAnimation() { toggle(menu_.smoothAnimationOffOption); }
-    void toggleTextures() { toggle(menu_.texturesOffOption); }
-    void toggleFloatingMessages() { toggle(menu_.floatingMessagesOffOption); }
-    void chooseLightTextures() { chooseTextureSet(2); }
-    void chooseDarkTextures() { chooseTextureSet(1); }
+    void toggleSmoothAnimation() { toggle(&Options::blink); }
+    void toggleTextures() { toggle(&Options::flatCells); }
+    void toggleFloatingMessages() { toggle(&Options::messagesOff); }
+    void chooseLightTextures() { chooseTextureSet(kLightTextures); }
+    void chooseDarkTextures() { chooseTextureSet(kDarkTextures); }
     void previewSelectedMap();
     void loadPreviewedMap();
 
-    // A tick whose inputs are those of the last full tick, which changed
-    // none of them, is left out whole (see TickSkipper). Off, every tick
-    // runs in full: what the skipping is checked against.
-    void setSkipUnchangedTicks(bool skip) { skipUnchangedTicks_ = skip; }
-    // Where the start-up takes the random seed from: the clock unless set.
-    void setSeedSource(std::function<std::uint32_t()> source) { seedSource_ = std::move(source); }
-    // How the background picture is read from its file: loadPicture unless set.
-    using PictureReader = std::function<Surface(const std::filesystem::path&)>;
-    void setBackgroundPictureReader(PictureReader reader) { backgroundPictureReader_ = std::move(reader); }
-
-    // --- what tests and the tick look at ---------------------------------
-    Game& game() { return game_; }
+    // --- the window's components, for whoever drives it -------------------
     const MainMenu& menu() const { return menu_; }
-    Options options() const;
     QSize clientSize() const { return clientArea_->size(); }
     ClientArea& clientArea() { return *clientArea_; }
-    PictureComponent& frame() { return frame_; }
-    PictureComponent& backgroundPicture() { return backgroundPicture_; }
-    PictureComponent& mapPreviewPicture() { return mapPreviewPicture_; }
     PictureView& mapPreview() { return *mapPreview_; }
-    const ImageList& cellTextures() const { return cellTextures_; }
     MapListBox& mapList() { return *mapList_; }
     QPlainTextEdit& historyView() { return *historyView_; }
     QLabel& previewCaption() { return *previewCaption_; }
     Panel& overlayPanel() { return *overlayPanel_; }
-    QTimer& tickTimer() { return timer_; }
     // The Visible flags as the handlers set them (a hidden parent hides
     // what it holds whatever their own flag says).
     bool panelShown() const { return panelShown_; }
@@ -100,7 +78,23 @@ private:
         runGuarded(errors_, std::forward<Handler>(handler));
     }
 
+    // Runs an action on the core, then shows the core as the action left
+    // it, whether it ran to its end or failed part way: before any error
+    // reaches the error box, the window shows what the core holds.
+    template <typename Action>
+    void thenShowCore(Action&& action)
+    {
+        try {
+            std::forward<Action>(action)();
+        } catch (...) {
+            showCore();
+            throw;
+        }
+        showCore();
+    }
+
     void buildComponents();
+    void showCore();
     void layOutForGame();
     void setClientSize(int width, int height);
     static void setShown(bool& flag, QWidget* component, bool shown);
@@ -109,43 +103,25 @@ private:
     void setLabelShown(bool shown) { setShown(labelShown_, previewCaption_, shown); }
 
     void connectMenu();
-    void dealRandomBoard(std::int32_t colourCount);
-    void toggle(QAction* option);
-    void chooseTextureSet(std::int32_t textureType);
-    LineBuffer loadSelectedMap();
-
-    void loadBackgroundPicture();
-    void loadTextures();
-    void addTextureSet();
-    void readMapList(const LineBuffer& config);
-    void readOptions(const LineBuffer& settings);
+    void dealRandomBoard(Difficulty difficulty);
+    void toggle(bool Options::*option);
+    void chooseTextureSet(std::int32_t set);
     void refreshMenu();
-    void showFrame();
-    TickOutputs tickOutputs();
 
+    GameCore& core_;
     ErrorDisplay& errors_;
-    Game game_;
     MainMenu menu_;
     ClientArea* clientArea_ = nullptr;
-
-    PictureComponent frame_{geometry::kDesignPicture.width, geometry::kDesignPicture.height};
-    PictureComponent backgroundPicture_{geometry::kDesignPicture.width, geometry::kDesignPicture.height};
-    PictureComponent mapPreviewPicture_{geometry::kDesignPicture.width, geometry::kDesignPicture.height};
-    ImageList cellTextures_;
-    QTimer timer_;
-
     Panel* overlayPanel_ = nullptr;
     PictureView* mapPreview_ = nullptr;
     QLabel* previewCaption_ = nullptr;
     MapListBox* mapList_ = nullptr;
     QPlainTextEdit* historyView_ = nullptr;
-    TickSkipper tickSkipper_;
-    bool skipUnchangedTicks_ = true;
-    std::function<std::uint32_t()> seedSource_;
-    PictureReader backgroundPictureReader_ = loadPicture;
     bool panelShown_ = false;
     bool historyShown_ = false;
     bool labelShown_ = true;
+    bool laidOutForGame_ = false;
+    std::uint64_t historyReadsShown_ = 0;
 };
 
 } // namespace lumera

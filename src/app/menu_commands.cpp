@@ -4,9 +4,6 @@
 
 #include <QCloseEvent>
 
-#include "deal.h"
-#include "integer_text.h"
-
 namespace lumera {
 
 void MainWindow::connectMenu()
@@ -31,34 +28,38 @@ void MainWindow::connectMenu()
     on(menu_.darkTexturesOption, &MainWindow::chooseDarkTextures);
 }
 
+void MainWindow::loadGame()
+{
+    thenShowCore([this] { core_.start(); });
+}
+
 void MainWindow::restart()
 {
     setPanelShown(false);
-    loadGame();
+    thenShowCore([this] { core_.restart(); });
 }
 
-void MainWindow::dealRandomBoard(std::int32_t colourCount)
+void MainWindow::dealRandomBoard(Difficulty difficulty)
 {
     setPanelShown(false);
-    clientArea_->keepShownPixels(); // the window goes on showing the last tick
-    Surface& frame = frame_.surface();
-    frame.setBrushColour(kBlack);
-    frame.rectangle(0, 0, geometry::kFrame.width, geometry::kClearedBottom);
-    game_.colourCount = colourCount;
-    dealBoard(game_.board, game_.colourCount, game_.random);
-    if (!menu_.picturesOffOption->isChecked()) loadBackgroundPicture();
+    thenShowCore([&] { core_.dealRandom(difficulty); });
 }
 
-void MainWindow::toggle(QAction* option)
+void MainWindow::toggle(bool Options::*option)
 {
-    option->setChecked(!option->isChecked());
+    thenShowCore([&] { core_.toggleOption(option); });
+}
+
+void MainWindow::chooseTextureSet(std::int32_t set)
+{
+    thenShowCore([&] { core_.chooseTextureSet(set); });
 }
 
 void MainWindow::toggleMapChooser()
 {
     if (!historyShown_) setPanelShown(!panelShown_);
     setHistoryShown(false);
-    if (!menu_.picturesOffOption->isChecked()) loadBackgroundPicture();
+    thenShowCore([this] { core_.changeBackgroundPicture(); });
 }
 
 void MainWindow::toggleHistory()
@@ -66,24 +67,6 @@ void MainWindow::toggleHistory()
     const bool historyWasShown = historyShown_;
     setPanelShown(!historyWasShown);
     setHistoryShown(!historyWasShown);
-}
-
-void MainWindow::chooseTextureSet(std::int32_t textureType)
-{
-    game_.textureType = textureType;
-    // Removes the ten entries of the set in use, not whatever the list holds
-    // as a restart does: after a set that failed to load part way fewer are
-    // there, and the choice fails with the list's own error.
-    for (int i = 0; i < 10; ++i) cellTextures_.remove(0);
-    addTextureSet();
-}
-
-void MainWindow::saveSettings()
-{
-    LineBuffer settings;
-    for (QAction* option : menu_.savedOptions()) settings.append(option->isChecked() ? "1" : "0");
-    settings.append(formatInteger(game_.textureType));
-    settings.save("data.ini");
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,36 +1,23 @@
-// The 100 ms tick as the window runs it: the menu refresh, the game's tick on
-// the frame, and the frame shown on the window.
+// The 100 ms tick as the window runs it: the menu refresh, then the core's
+// tick, which shows the frame on the client area.
 #include "main_window.h"
-
-#include "tick.h"
 
 namespace lumera {
 
 void MainWindow::runWindowTick()
 {
     refreshMenu();
-    const Options options = this->options();
-    const FrameTargets targets{frame_.surface(), backgroundPicture_.surface(), cellTextures_};
-    const TickInputs before = tickInputsOf(game_, options, targets);
-    if (skipUnchangedTicks_ && tickSkipper_.canSkip(before, tickOutputs())) return;
-    tickSkipper_.beginFullTick(before);
-    runTick(game_, options, targets);
-    showFrame();
-    tickSkipper_.endFullTick(tickInputsOf(game_, options, targets), tickOutputs());
-}
-
-TickOutputs MainWindow::tickOutputs()
-{
-    return TickOutputs{frame_.surface().version(), clientArea_->shownVersion()};
+    core_.tick();
 }
 
 void MainWindow::refreshMenu()
 {
-    if (game_.textureType == 2) {
+    const std::int32_t textureSet = core_.settings().textureSet;
+    if (textureSet == kLightTextures) {
         menu_.lightTexturesOption->setChecked(true);
         menu_.darkTexturesOption->setChecked(false);
     }
-    if (game_.textureType == 1) {
+    if (textureSet == kDarkTextures) {
         menu_.darkTexturesOption->setChecked(true);
         menu_.lightTexturesOption->setChecked(false);
     }
@@ -42,11 +29,6 @@ void MainWindow::refreshMenu()
         menu_.chooseMapCommand->setText(QStringLiteral("Отмена"));
     }
     menu_.historyCommand->setText(historyShown_ ? QStringLiteral("Закрыть историю") : QStringLiteral("История"));
-}
-
-void MainWindow::showFrame()
-{
-    clientArea_->present(frame_.surface());
 }
 
 } // namespace lumera

@@ -7,9 +7,16 @@
 #include <string_view>
 
 #include "cell_code.h"
-#include "geometry.h"
 
 namespace lumera {
+
+// A playing cell: x the column 0..31 from the left, y the row 0..31 from
+// the top.
+struct Cell {
+    int x;
+    int y;
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
 
 // The 32 x 32 playing field inside a guard ring of 0s. Cells are addressed
 // in playing coordinates: x the column 0..31 from the left, y the row 0..31
@@ -17,7 +24,7 @@ namespace lumera {
 // any cell but never written.
 class Board {
 public:
-    static constexpr int kSize = geometry::kBoardCells;
+    static constexpr int kSize = 32;
     static constexpr int kStride = kSize + 2;
 
     static constexpr bool inField(int x, int y) { return x >= 0 && x < kSize && y >= 0 && y < kSize; }

@@ -25,14 +25,13 @@ using FloatingMessages = std::array<FloatingMessage, kFloatingMessageSlots>;
 // Cells of each code 0..6 on the board at the start of the current tick.
 using CodeTally = std::array<std::int32_t, kColourCodes>;
 
-// Every value of one game, owned by the main window and handed by reference
+// Every value of one game, owned by the game core and handed by reference
 // to whatever changes it. A plain value: tests copy one, act and compare.
 struct Game {
     Board board;
     std::int32_t score = 0;
     std::int32_t colourCount = 0;
     std::int32_t pictureCount = 0;
-    std::int32_t textureType = 0;
     std::int32_t mapListLoaded = 0;
     std::int32_t previewValue = 0;
     std::int32_t previewX = 0;

@@ -76,10 +76,10 @@ class ColumnFill {
 public:
     ColumnFill(const Board& board, CellCode code) : board_(board), code_(code) {}
 
-    std::array<Column, Board::kSize> fill(int a, int b)
+    std::array<Column, Board::kSize> fill(int column, int row)
     {
-        group_[static_cast<std::size_t>(a)] = Column{1} << b;
-        std::uint32_t pending = columnBit(a) | columnBit(a - 1) | columnBit(a + 1);
+        group_[static_cast<std::size_t>(column)] = Column{1} << row;
+        std::uint32_t pending = columnBit(column) | columnBit(column - 1) | columnBit(column + 1);
         while (pending != 0) {
             const int x = std::countr_zero(pending);
             pending &= pending - 1;
@@ -135,26 +135,27 @@ std::int32_t sizeOf(const std::array<Column, Board::kSize>& group)
     return size;
 }
 
-bool startsAGroup(const Board& board, int a, int b, CellCode c)
+// Whether the playing cell holds the code; the guard ring never does.
+bool holds(const Board& board, int column, int row, CellCode code)
 {
-    return Board::inField(a, b) && board.at(a, b) == c;
+    return Board::inField(column, row) && board.at(column, row) == code;
 }
 
 } // namespace
 
-bool groupPressAccepted(const Board& board, std::int32_t colourCount, int a, int b)
+bool groupPressAccepted(const Board& board, std::int32_t colourCount, int column, int row)
 {
-    if (!Board::inField(a, b) || colourCount == 0) return false;
-    const CellCode c = board.at(a, b);
-    if (isBubble(c) || c == kEmpty) return false;
-    return (Board::inField(a + 1, b) && board.at(a + 1, b) == c) || (Board::inField(a - 1, b) && board.at(a - 1, b) == c) ||
-           (Board::inField(a, b + 1) && board.at(a, b + 1) == c) || (Board::inField(a, b - 1) && board.at(a, b - 1) == c);
+    if (!Board::inField(column, row) || colourCount == 0) return false;
+    const CellCode code = board.at(column, row);
+    if (isBubble(code) || code == kEmpty) return false;
+    return holds(board, column + 1, row, code) || holds(board, column - 1, row, code) || holds(board, column, row + 1, code) ||
+           holds(board, column, row - 1, code);
 }
 
-std::int32_t removeGroup(Board& board, int a, int b, CellCode c)
+std::int32_t removeGroup(Board& board, int column, int row, CellCode code)
 {
-    if (!startsAGroup(board, a, b, c)) return 0;
-    const auto group = ColumnFill(board, c).fill(a, b);
+    if (!holds(board, column, row, code)) return 0;
+    const auto group = ColumnFill(board, code).fill(column, row);
     for (int x = 0; x < Board::kSize; ++x) {
         CellCode* cells = board.column(x);
         for (Column rows = group[static_cast<std::size_t>(x)]; rows != 0; rows &= rows - 1)
@@ -163,10 +164,10 @@ std::int32_t removeGroup(Board& board, int a, int b, CellCode c)
     return sizeOf(group);
 }
 
-std::int32_t measureGroup(const Board& board, int a, int b, CellCode c)
+std::int32_t measureGroup(const Board& board, int column, int row, CellCode code)
 {
-    if (!startsAGroup(board, a, b, c)) return 0;
-    return sizeOf(ColumnFill(board, c).fill(a, b));
+    if (!holds(board, column, row, code)) return 0;
+    return sizeOf(ColumnFill(board, code).fill(column, row));
 }
 
 } // namespace lumera

@@ -13,6 +13,8 @@ namespace lumera {
 class PreparedMap {
 public:
     explicit PreparedMap(const LineBuffer& lines) : lines_(lines) {}
+    // The map reads the buffer it was made on, which must outlive it.
+    explicit PreparedMap(const LineBuffer&& lines) = delete;
 
     // Line 1 as a number; the parser's error when it is not one.
     std::int32_t colourCount() const;

@@ -6,57 +6,31 @@
 namespace lumera {
 namespace {
 
-using geometry::kBoardPixels;
-using geometry::kCellPixels;
-
-struct PressedCell {
-    bool accepted;
-    int x;
-    int y;
-};
-
-PressedCell pressedCell(const Game& game, std::int32_t x, std::int32_t y)
+bool accepted(const Game& game, std::optional<Cell> cell)
 {
-    // The pointer must be over the field before the board is read at all.
-    if (x < 0 || y < 0 || x >= kBoardPixels || y >= kBoardPixels) return {false, 0, 0};
-    const int a = x / kCellPixels;
-    const int b = y / kCellPixels;
-    return {groupPressAccepted(game.board, game.colourCount, a, b), a, b};
+    return cell && groupPressAccepted(game.board, game.colourCount, cell->x, cell->y);
 }
 
-void queueMessage(FloatingMessages& messages, std::int32_t value, std::int32_t x, std::int32_t y)
+PressOutcome outcomeOf(std::int32_t groupSize)
 {
-    for (FloatingMessage& slot : messages) {
-        if (slot.value != 0) continue;
-        slot = FloatingMessage{value, x, y, 1, 20};
-        return;
-    }
+    return PressOutcome{groupSize, groupSize * groupSize}; // at most 1024 squared
 }
 
 } // namespace
 
-void leftPress(Game& game, std::int32_t x, std::int32_t y)
+PressOutcome leftPress(Game& game, std::optional<Cell> cell)
 {
-    const PressedCell cell = pressedCell(game, x, y);
-    const std::int32_t d = cell.accepted ? removeGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
-    game.score = wrappingAdd(game.score, d * d);
-    queueMessage(game.messages, d, x, y);
+    if (!accepted(game, cell)) return {};
+    const CellCode code = game.board.at(cell->x, cell->y);
+    const PressOutcome outcome = outcomeOf(removeGroup(game.board, cell->x, cell->y, code));
+    game.score = wrappingAdd(game.score, outcome.points);
+    return outcome;
 }
 
-void rightPress(Game& game, std::int32_t x, std::int32_t y)
+PressOutcome rightPress(const Game& game, std::optional<Cell> cell)
 {
-    const PressedCell cell = pressedCell(game, x, y);
-    const std::int32_t d = cell.accepted ? measureGroup(game.board, cell.x, cell.y, game.board.at(cell.x, cell.y)) : 0;
-    game.previewValue = d * d;
-    game.previewX = x;
-    game.previewY = y;
-}
-
-void releasePress(Game& game)
-{
-    game.previewValue = 0;
-    game.previewX = 0;
-    game.previewY = 0;
+    if (!accepted(game, cell)) return {};
+    return outcomeOf(measureGroup(game.board, cell->x, cell->y, game.board.at(cell->x, cell->y)));
 }
 
 } // namespace lumera

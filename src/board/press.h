@@ -1,21 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "game.h"
 
 namespace lumera {
 
-// A press of the left button at client pixel (x, y): an accepted press turns
-// the group under it into vacated cells, adds the square of its size to the
-// score and queues a floating message with the size at (x, y).
-void leftPress(Game& game, std::int32_t x, std::int32_t y);
+// What a press did: the size of the group pressed and the points it is
+// worth, the square of its size; both 0 for a refused press.
+struct PressOutcome {
+    std::int32_t groupSize = 0;
+    std::int32_t points = 0;
+    friend bool operator==(const PressOutcome&, const PressOutcome&) = default;
+};
 
-// A press of the right button: measures the same group and keeps the points
-// a left press would bring, with the pointer's position, for display.
-void rightPress(Game& game, std::int32_t x, std::int32_t y);
+// A press of the left button on `cell`, none when the pointer is off the
+// field: an accepted press turns the group there into vacated cells and adds
+// its points to the score.
+PressOutcome leftPress(Game& game, std::optional<Cell> cell);
 
-// The release of any button clears the right button's preview.
-void releasePress(Game& game);
+// A press of the right button: measures the same group and changes nothing.
+PressOutcome rightPress(const Game& game, std::optional<Cell> cell);
 
 } // namespace lumera

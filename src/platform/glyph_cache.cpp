@@ -36,18 +36,18 @@ SizedFont::SizedFont(const QString& face, int pixelSize) : face_(face), pixelSiz
     cellHeight_ = metrics.ascent() + metrics.descent();
 }
 
-const Glyph& SizedFont::glyph(unsigned char byte)
+std::shared_ptr<const Glyph> SizedFont::glyph(unsigned char byte)
 {
     auto& slot = glyphs_[byte];
-    if (slot) return *slot;
-    Glyph made = render(byte);
-    if (bytes_ + bytesOf(made) > kMaxBytes) {
+    if (slot) return slot;
+    auto made = std::make_shared<const Glyph>(render(byte));
+    if (bytes_ + bytesOf(*made) > kMaxBytes) {
         for (auto& other : glyphs_) other.reset();
         bytes_ = 0;
     }
-    bytes_ += bytesOf(made);
+    bytes_ += bytesOf(*made);
     slot = std::move(made);
-    return *slot;
+    return slot;
 }
 
 Glyph SizedFont::render(unsigned char byte) const
@@ -109,14 +109,14 @@ GlyphCache& GlyphCache::instance()
     return cache;
 }
 
-SizedFont& GlyphCache::font(const QString& face, int pixelSize)
+std::shared_ptr<SizedFont> GlyphCache::font(const QString& face, int pixelSize)
 {
     pixelSize = std::clamp(pixelSize, 1, kMaxPixelSize);
     const auto key = std::make_pair(face, pixelSize);
-    if (auto found = fonts_.find(key); found != fonts_.end()) return *found->second;
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
     if (fonts_.size() >= kMaxSizes || bytes() >= kMaxBytes) fonts_.clear();
-    auto inserted = fonts_.emplace(key, std::make_unique<SizedFont>(face, pixelSize));
-    return *inserted.first->second;
+    auto inserted = fonts_.emplace(key, std::make_shared<SizedFont>(face, pixelSize));
+    return inserted.first->second;
 }
 
 std::size_t GlyphCache::bytes() const

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,9 +28,9 @@ class SizedFont {
 public:
     SizedFont(const QString& face, int pixelSize);
     int cellHeight() const { return cellHeight_; }
-    // The glyph stays valid until the next call: a font whose glyphs outgrow
-    // kMaxBytes drops the others to make room.
-    const Glyph& glyph(unsigned char byte);
+    // A font whose glyphs outgrow kMaxBytes drops the others to make room;
+    // a glyph handed out lives on for as long as it is held.
+    std::shared_ptr<const Glyph> glyph(unsigned char byte);
     std::size_t bytes() const { return bytes_; }
 
     static constexpr std::size_t kMaxBytes = 16u * 1024u * 1024u;
@@ -44,7 +43,7 @@ private:
     int pixelSize_;
     int ascent_ = 0;
     int cellHeight_ = 0;
-    std::array<std::optional<Glyph>, 256> glyphs_;
+    std::array<std::shared_ptr<const Glyph>, 256> glyphs_;
     std::size_t bytes_ = 0;
 };
 
@@ -62,13 +61,14 @@ public:
     static constexpr int kMaxPixelSize = 2048;
 
     static GlyphCache& instance();
-    // The font stays valid until the next call.
-    SizedFont& font(const QString& face, int pixelSize);
+    // The cache may drop a font to make room; one handed out lives on for
+    // as long as it is held.
+    std::shared_ptr<SizedFont> font(const QString& face, int pixelSize);
     std::size_t bytes() const;
 
 private:
     GlyphCache();
-    std::map<std::pair<QString, int>, std::unique_ptr<SizedFont>> fonts_;
+    std::map<std::pair<QString, int>, std::shared_ptr<SizedFont>> fonts_;
 };
 
 } // namespace lumera

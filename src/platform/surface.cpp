@@ -195,28 +195,29 @@ int Surface::fontPixelSize() const
 
 int Surface::textWidth(std::string_view text) const
 {
-    SizedFont& font = GlyphCache::instance().font(face_, fontPixelSize());
+    const auto font = GlyphCache::instance().font(face_, fontPixelSize());
     int width = 0;
-    for (char c : text) width += font.glyph(static_cast<unsigned char>(c)).advance;
+    for (char c : text) width += font->glyph(static_cast<unsigned char>(c))->advance;
     return width;
 }
 
 int Surface::textHeight(std::string_view text) const
 {
     if (text.empty()) return 0;
-    return GlyphCache::instance().font(face_, fontPixelSize()).cellHeight();
+    return GlyphCache::instance().font(face_, fontPixelSize())->cellHeight();
 }
 
 void Surface::drawText(int x, int y, std::string_view text)
 {
     if (text.empty()) return;
-    SizedFont& font = GlyphCache::instance().font(face_, fontPixelSize());
-    fill({x, y, std::int64_t{x} + textWidth(text), std::int64_t{y} + font.cellHeight()}, brush_);
+    const auto font = GlyphCache::instance().font(face_, fontPixelSize());
+    fill({x, y, std::int64_t{x} + textWidth(text), std::int64_t{y} + font->cellHeight()}, brush_);
     const std::uint32_t ink = pixelOf(fontColour_);
     const auto rows = pixels();
     std::int64_t penX = x;
     for (char c : text) {
-        const Glyph& glyph = font.glyph(static_cast<unsigned char>(c));
+        const auto held = font->glyph(static_cast<unsigned char>(c));
+        const Glyph& glyph = *held;
         const PixelRect box = PixelRect{0, 0, glyph.width, glyph.height}.translated(penX + glyph.left, y + glyph.top);
         const PixelRect visible = box.intersected(bounds());
         for (auto py = visible.top; py < visible.bottom; ++py) {

@@ -49,11 +49,13 @@ void drawEdgeLines(Surface& frame, const Board& board, int x, int y)
 
 } // namespace
 
-void chooseBrushAndCount(Surface& frame, CodeTally& tally, CellCode startCode)
+void chooseBrush(Surface& frame, CellCode startCode)
 {
-    const auto fill = fillColour(startCode);
-    if (!fill) return;
-    frame.setBrushColour(*fill);
+    if (const auto fill = fillColour(startCode)) frame.setBrushColour(*fill);
+}
+
+void countCode(CodeTally& tally, CellCode startCode)
+{
     if (isColourCell(startCode)) ++tally[static_cast<std::size_t>(startCode)];
 }
 

@@ -1,6 +1,6 @@
 #include "floating_messages.h"
 
-#include "geometry.h"
+#include "frame_geometry.h"
 #include "text_buffer.h"
 #include "wrapping.h"
 
@@ -20,6 +20,15 @@ void drawMessage(Surface& frame, const FloatingMessage& message)
 }
 
 } // namespace
+
+void queueFloatingMessage(FloatingMessages& messages, std::int32_t value, std::int32_t x, std::int32_t y)
+{
+    for (FloatingMessage& slot : messages) {
+        if (slot.value != 0) continue;
+        slot = FloatingMessage{value, x, y, 1, 20};
+        return;
+    }
+}
 
 void advanceFloatingMessages(Surface& frame, FloatingMessages& messages, bool messagesOff)
 {

@@ -46,11 +46,11 @@ void settleCell(Board& board, const Options& options, int x, int y)
 
 void collapseColumns(Board& board)
 {
-    for (int k = 0; k < Board::kSize - 1; ++k) {
-        if (board.at(k, Board::kSize - 1) != kEmpty) continue;
-        for (int j = 0; j < Board::kSize; ++j) {
-            board.set(k, j, board.at(k + 1, j));
-            board.set(k + 1, j, kEmpty);
+    for (int column = 0; column < Board::kSize - 1; ++column) {
+        if (board.at(column, Board::kSize - 1) != kEmpty) continue;
+        for (int row = 0; row < Board::kSize; ++row) {
+            board.set(column, row, board.at(column + 1, row));
+            board.set(column + 1, row, kEmpty);
         }
     }
 }

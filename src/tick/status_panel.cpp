@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cp1251.h"
-#include "geometry.h"
+#include "frame_geometry.h"
 #include "text_buffer.h"
 #include "wrapping.h"
 

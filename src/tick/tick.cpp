@@ -15,7 +15,9 @@ void runTick(Game& game, const Options& options, const FrameTargets& targets)
         for (int y = 0; y < Board::kSize; ++y) {
             // The same cell of the next column is drawn 32 cells from now.
             targets.frame.prefetchForWriting({(x + 1) * kCell, y * kCell, (x + 2) * kCell + 1, (y + 1) * kCell + 1});
-            chooseBrushAndCount(targets.frame, game.tally, game.board.at(x, y));
+            const CellCode startCode = game.board.at(x, y);
+            chooseBrush(targets.frame, startCode);
+            countCode(game.tally, startCode);
             blinkCell(game.board, options, x, y);
             settleCell(game.board, options, x, y);
             drawCell(targets, game.board, options, x, y);

@@ -3,8 +3,6 @@
 #include <vector>
 
 #include "bmp_bytes.h"
-#include "main_window.h"
-#include "recording_error_display.h"
 
 namespace lumera::testing {
 
@@ -27,25 +25,9 @@ GameFolder::GameFolder()
         write("pic/" + std::to_string(n) + ".bmp",
               bmpFile(512, 512, std::vector<Colour>(512 * 512, fixturePictureColour(n)), BmpLayout::Rgb24BottomUp));
     for (int type = 1; type <= 2; ++type)
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < GameFiles::kTexturesPerSet; ++i)
             write("img/" + std::to_string(type) + "/" + std::to_string(i) + ".bmp",
                   bmpFile(16, 16, std::vector<Colour>(256, fixtureTextureColour(type, i)), BmpLayout::Rgb24BottomUp));
-}
-
-struct WindowOnFolder::Errors : RecordingErrorDisplay {};
-
-WindowOnFolder::WindowOnFolder(const GameFolder& folder, bool start)
-    : inside_(folder.path()), errors_(std::make_unique<Errors>()), window_(std::make_unique<MainWindow>(*errors_))
-{
-    window_->tickTimer().stop();
-    if (start) window_->start();
-}
-
-WindowOnFolder::~WindowOnFolder() = default;
-
-std::vector<std::string>& WindowOnFolder::errors()
-{
-    return errors_->shown;
 }
 
 } // namespace lumera::testing

@@ -5,12 +5,8 @@
 #include <vector>
 
 #include "colour.h"
+#include "game_core.h"
 #include "temp_folder.h"
-#include "working_folder.h"
-
-namespace lumera {
-class MainWindow;
-}
 
 namespace lumera::testing {
 
@@ -26,24 +22,7 @@ Colour fixturePictureColour(int n);
 class GameFolder : public TempFolder {
 public:
     GameFolder();
-};
-
-// The real window on a game folder, made as the game makes it (loadGame
-// under the guard) but with its errors recorded and its timer stopped, so a
-// test ticks it by hand.
-class WindowOnFolder {
-public:
-    explicit WindowOnFolder(const GameFolder& folder, bool start = true);
-    ~WindowOnFolder();
-    MainWindow& window() { return *window_; }
-    MainWindow* operator->() { return window_.get(); }
-    std::vector<std::string>& errors();
-
-private:
-    struct Errors;
-    WorkingFolder inside_;
-    std::unique_ptr<Errors> errors_;
-    std::unique_ptr<MainWindow> window_;
+    GameFiles files() const { return GameFiles{path()}; }
 };
 
 } // namespace lumera::testing

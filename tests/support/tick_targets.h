@@ -2,14 +2,14 @@
 
 #include <functional>
 
-#include "geometry.h"
+#include "frame_geometry.h"
 #include "tick.h"
 
 namespace lumera::testing {
 
-// What a tick runs on, as the window holds it: the game, the options, the
-// frame, the background picture and the texture list, for the
-// tests and benchmarks that call the tick directly.
+// What a tick runs on, as the game core holds it: the game, the options, the
+// frame, the background picture and the texture list, for the tests that
+// call the tick function directly with pictures and textures of their own.
 struct TickTargets {
     Game game;
     Options options;

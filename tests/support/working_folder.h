@@ -1,22 +1,18 @@
 #pragma once
 
 #include <filesystem>
+#include <system_error>
 
 namespace lumera::testing {
 
-// Makes `folder` the working folder for the life of the guard.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    std::filesystem::path previous_;
-};
+// CTest runs the tests in a folder of their own, which the build names; a
+// test that completes names against the working folder needs it, and skips
+// when the binary is run by hand from anywhere else. Nothing here changes
+// the working folder.
+inline bool inTheTestsWorkingFolder()
+{
+    std::error_code error;
+    return std::filesystem::equivalent(".", LUMERA_TEST_WORKING_FOLDER, error);
+}
 
 } // namespace lumera::testing

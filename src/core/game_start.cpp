@@ -1,14 +1,11 @@
-// Start-up and restart: reading the game's files, the first picture, the
-// layout, the deal and the textures.
-#include "main_window.h"
+// The start and restart of a game: the game's files read, the first
+// picture, the layout, the deal and the textures.
+#include "game_core.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <exception>
 
-#include "cp1251.h"
 #include "deal.h"
-#include "file_io.h"
 #include "integer_text.h"
 #include "wrapping.h"
 
@@ -34,80 +31,86 @@ std::int32_t readInteger(const LineBuffer& buffer, int line)
 
 } // namespace
 
-void MainWindow::loadGame()
+void GameCore::start()
 {
     LineBuffer history(kHistoryLimits);
-    history.load("history.txt");
-    historyView_->setPlainText(QString::fromStdString(cp1251ToUtf8(history.text())));
+    history.load(files_.history());
+    history_ = std::move(history);
+    ++historyReads_;
 
     LineBuffer config;
-    config.load("config.ini");
+    config.load(files_.config());
     game_.pictureCount = readInteger(config, 1);
-    if (game_.mapListLoaded == 0) readMapList(config);
+    if (game_.mapListLoaded == 0) readMapNames(config);
 
-    LineBuffer settings;
-    settings.load("data.ini");
-    readOptions(settings);
-    game_.textureType = readInteger(settings, 7);
+    loadSettings(files_.settings(), settings_);
     game_.mapListLoaded = 1;
 
     for (FloatingMessage& message : game_.messages) message.value = 0;
     game_.score = 0;
-    if (seedSource_) game_.random.setSeed(seedSource_());
-    else game_.random.seedFromClock();
+    seed();
 
     // Any error here, the game's own or the system's (memory, say), only
     // means there is no picture to show.
     try {
         loadBackgroundPicture();
     } catch (const std::exception&) {
-        menu_.picturesOffOption->setChecked(true);
-        menu_.picturesOffOption->setEnabled(false);
+        settings_.options.picturesOff = true;
+        picturesAvailable_ = false;
     }
 
-    layOutForGame();
+    layOut();
     dealBoard(game_.board, game_.colourCount, game_.random);
     loadTextures();
 }
 
-void MainWindow::readMapList(const LineBuffer& config)
+void GameCore::readMapNames(const LineBuffer& config)
 {
     const std::int32_t promised = readInteger(config, 2);
     const std::size_t linesAfterTheCount = config.lineCount() > 2 ? config.lineCount() - 2 : 0;
     const auto held = static_cast<std::int32_t>(std::min<std::size_t>(linesAfterTheCount, INT32_MAX));
     const std::int32_t names = std::min(promised, std::max(held, kMapListFill));
-    mapList_->addNames(names, [&config](std::int32_t k) { return config.readLine(k + 2); });
+    mapNames_.add(names, [&config](std::int32_t k) { return config.readLine(k + 2); });
 }
 
-void MainWindow::readOptions(const LineBuffer& settings)
+void GameCore::seed()
 {
-    int line = 1;
-    for (QAction* item : menu_.savedOptions()) item->setChecked(readInteger(settings, line++) != 0);
+    if (seedSource_) game_.random.setSeed(seedSource_());
+    else game_.random.seedFromClock();
 }
 
-void MainWindow::loadBackgroundPicture()
+void GameCore::loadBackgroundPicture()
 {
     // The +1 wraps for the numbers a negative picture count can draw.
     const std::int32_t number = wrappingAdd(game_.random.draw(game_.pictureCount), 1);
-    backgroundPicture_.set(backgroundPictureReader_(gamePath("pic/" + formatInteger(number) + ".bmp")));
+    backgroundPicture_.set(backgroundPictureReader_(files_.backgroundPicture(number)));
+}
+
+void GameCore::layOut()
+{
+    using namespace geometry;
+    frame_.setSize(kFrame.width, kFrame.height);
+    backgroundPicture_.setSize(kBackgroundPicture.width, kBackgroundPicture.height);
+    mapPreview_.setSize(kMapPreview.width, kMapPreview.height);
+    laidOut_ = true;
 }
 
 // A start or restart empties the list whatever it holds: a set that failed
 // to load part way leaves fewer than ten entries, and the restart must
 // still end with one whole set.
-void MainWindow::loadTextures()
+void GameCore::loadTextures()
 {
-    while (cellTextures_.count() > 0) cellTextures_.remove(0);
+    while (textures_.count() > 0) textures_.remove(0);
     addTextureSet();
 }
 
-void MainWindow::addTextureSet()
+void GameCore::addTextureSet()
 {
     // One picture at a time: a file that fails leaves the entries before it.
     PictureComponent texture(ImageList::kSide, ImageList::kSide);
-    for (int i = 0; i < 10; ++i) {
-        texture.load(gamePath("img\\" + formatInteger(game_.textureType) + "\\" + formatInteger(i) + ".bmp"));
-        cellTextures_.add(texture.bitmap(), texture.bitmap());
+    for (int i = 0; i < GameFiles::kTexturesPerSet; ++i) {
+        texture.load(files_.texture(settings_.textureSet, i));
+        textures_.add(texture.bitmap(), texture.bitmap());
     }
 }
 
