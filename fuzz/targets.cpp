@@ -86,10 +86,8 @@ int settings(const std::uint8_t* data, std::size_t size)
     Settings again;
     readSettings(reloaded, again);
     require(again == read);
-    runShowingErrors([&] {
-        Settings shown;
-        readSettings(lines, shown);
-    });
+    // Its messages are the integer parser's, which that target shows
+    // through the real error box.
     return 0;
 }
 

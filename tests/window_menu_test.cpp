@@ -187,7 +187,7 @@ TEST_F(WindowMenuTest, AMissingLightTextureThenDarkThenRestart)
     EXPECT_EQ(w.errors().size(), 3u);
 
     choose(&M::restartCommand);
-    EXPECT_EQ(w.core().textures().count(), 10);
+    EXPECT_EQ(w.core().textures().count(), GameFiles::kTexturesPerSet);
     EXPECT_EQ(w.core().settings().textureSet, 1); // as data.ini holds it
 }
 

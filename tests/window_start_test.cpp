@@ -54,7 +54,7 @@ TEST(WindowStart, FirstStartDealsOneColourAndLaysOutTheGame)
     EXPECT_EQ(w.core().settings().textureSet, 1);
     EXPECT_EQ(w.game().mapListLoaded, 1);
     EXPECT_EQ(w->clientSize(), QSize(600, 512));
-    EXPECT_EQ(w.core().textures().count(), 10);
+    EXPECT_EQ(w.core().textures().count(), GameFiles::kTexturesPerSet);
     EXPECT_EQ(w->mapList().count(), 2);
     EXPECT_EQ(w->mapList().itemText(1), "Second "); // kept exactly, blank and all
     EXPECT_EQ(w->historyView().toPlainText(), "История\n");
@@ -129,39 +129,71 @@ TEST_P(WindowStartFailure, StopsWhereTheStepFailsAndShowsWhy)
 INSTANTIATE_TEST_SUITE_P(
     Steps, WindowStartFailure,
     ::testing::Values(
-        StartFailure{"MissingHistory", [](GameFolder& f) { std::filesystem::remove(f / "history.txt"); },
-                     "Cannot open file \"%/history.txt\". No such file or directory.", false, 0, 0, 0},
-        StartFailure{"MissingConfig", [](GameFolder& f) { std::filesystem::remove(f / "config.ini"); },
-                     "Cannot open file \"%/config.ini\". No such file or directory.", false, 0, 0, 0},
-        StartFailure{"PictureCountNotANumber", [](GameFolder& f) { f.write("config.ini", "two\r\n2\r\nA\r\nB\r\n"); },
-                     "'two' is not a valid integer value.", false, 0, 0, 0},
-        StartFailure{"MapCountNotANumber", [](GameFolder& f) { f.write("config.ini", "2\r\n2 \r\nA\r\nB\r\n"); },
-                     "'2 ' is not a valid integer value.", false, 0, 0, 0},
-        StartFailure{"MissingData", [](GameFolder& f) { std::filesystem::remove(f / "data.ini"); },
-                     "Cannot open file \"%/data.ini\". No such file or directory.", false, 0, 0, 2},
-        StartFailure{"OptionNotANumber", [](GameFolder& f) { f.write("data.ini", "1\r\n1\r\non\r\n"); },
-                     "'on' is not a valid integer value.", false, 0, 0, 2},
-        StartFailure{"TextureTypeMissing", [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"); },
-                     "'' is not a valid integer value.", false, 0, 0, 2},
-        StartFailure{"MissingPicture", [](GameFolder& f) { f.write("config.ini", "0\r\n0\r\n"), std::filesystem::remove(f / "pic/1.bmp"); },
-                     "", true, 10, 1, 0},
-        StartFailure{"MissingTexture", [](GameFolder& f) { std::filesystem::remove(f / "img/1/4.bmp"); },
-                     "Cannot open file \"%/img/1/4.bmp\". No such file or directory.", true, 4, 1, 2},
-        StartFailure{"TextureFolderOfAnotherType", [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n7\r\n"); },
-                     "Cannot open file \"%/img/7/0.bmp\". No such file or directory.", true, 0, 1, 2},
-        StartFailure{"EmptyTextureFile", [](GameFolder& f) { f.write("img/1/0.bmp", ""); }, "Invalid image size.",
-                     true, 0, 1, 2},
-        StartFailure{"TextureCutShort", [](GameFolder& f) { f.write("img/1/2.bmp", halfOf(f / "img/1/2.bmp")); },
-                     "Bitmap image is not valid.", true, 2, 1, 2},
+        StartFailure{.name = "MissingHistory",
+                     .breakFolder = [](GameFolder& f) { std::filesystem::remove(f / "history.txt"); },
+                     .message = "Cannot open file \"%/history.txt\". No such file or directory.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "MissingConfig",
+                     .breakFolder = [](GameFolder& f) { std::filesystem::remove(f / "config.ini"); },
+                     .message = "Cannot open file \"%/config.ini\". No such file or directory.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "PictureCountNotANumber",
+                     .breakFolder = [](GameFolder& f) { f.write("config.ini", "two\r\n2\r\nA\r\nB\r\n"); },
+                     .message = "'two' is not a valid integer value.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "MapCountNotANumber",
+                     .breakFolder = [](GameFolder& f) { f.write("config.ini", "2\r\n2 \r\nA\r\nB\r\n"); },
+                     .message = "'2 ' is not a valid integer value.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "MissingData",
+                     .breakFolder = [](GameFolder& f) { std::filesystem::remove(f / "data.ini"); },
+                     .message = "Cannot open file \"%/data.ini\". No such file or directory.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 2},
+        StartFailure{.name = "OptionNotANumber",
+                     .breakFolder = [](GameFolder& f) { f.write("data.ini", "1\r\n1\r\non\r\n"); },
+                     .message = "'on' is not a valid integer value.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 2},
+        StartFailure{.name = "TextureTypeMissing",
+                     .breakFolder = [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"); },
+                     .message = "'' is not a valid integer value.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 2},
+        StartFailure{.name = "MissingPicture",
+                     .breakFolder = [](GameFolder& f) { f.write("config.ini", "0\r\n0\r\n"), std::filesystem::remove(f / "pic/1.bmp"); },
+                     .message = "",
+                     .laidOut = true, .textures = 10, .mapListLoaded = 1, .names = 0},
+        StartFailure{.name = "MissingTexture",
+                     .breakFolder = [](GameFolder& f) { std::filesystem::remove(f / "img/1/4.bmp"); },
+                     .message = "Cannot open file \"%/img/1/4.bmp\". No such file or directory.",
+                     .laidOut = true, .textures = 4, .mapListLoaded = 1, .names = 2},
+        StartFailure{.name = "TextureFolderOfAnotherType",
+                     .breakFolder = [](GameFolder& f) { f.write("data.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n7\r\n"); },
+                     .message = "Cannot open file \"%/img/7/0.bmp\". No such file or directory.",
+                     .laidOut = true, .textures = 0, .mapListLoaded = 1, .names = 2},
+        StartFailure{.name = "EmptyTextureFile",
+                     .breakFolder = [](GameFolder& f) { f.write("img/1/0.bmp", ""); },
+                     .message = "Invalid image size.",
+                     .laidOut = true, .textures = 0, .mapListLoaded = 1, .names = 2},
+        StartFailure{.name = "TextureCutShort",
+                     .breakFolder = [](GameFolder& f) { f.write("img/1/2.bmp", halfOf(f / "img/1/2.bmp")); },
+                     .message = "Bitmap image is not valid.",
+                     .laidOut = true, .textures = 2, .mapListLoaded = 1, .names = 2},
         // Files too large to hold are refused before they cost time or memory.
-        StartFailure{"HistoryBeyondItsBytes", [](GameFolder& f) { f.write("history.txt", std::string(4 * 1024 * 1024 + 1, 'x')); },
-                     "Text exceeds memo capacity.", false, 0, 0, 0},
-        StartFailure{"HistoryBeyondItsLines", [](GameFolder& f) { f.write("history.txt", repeated("a\r\n", 200001)); },
-                     "Text exceeds memo capacity.", false, 0, 0, 0},
-        StartFailure{"ConfigOfLineBreaks", [](GameFolder& f) { f.write("config.ini", std::string(24 << 20, '\n')); },
-                     "Text exceeds memo capacity.", false, 0, 0, 0},
-        StartFailure{"DataOfOneLongLine", [](GameFolder& f) { f.write("data.ini", std::string(20 << 20, '1')); },
-                     "Text exceeds memo capacity.", false, 0, 0, 2}),
+        StartFailure{.name = "HistoryBeyondItsBytes",
+                     .breakFolder = [](GameFolder& f) { f.write("history.txt", std::string(4 * 1024 * 1024 + 1, 'x')); },
+                     .message = "Text exceeds memo capacity.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "HistoryBeyondItsLines",
+                     .breakFolder = [](GameFolder& f) { f.write("history.txt", repeated("a\r\n", 200001)); },
+                     .message = "Text exceeds memo capacity.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "ConfigOfLineBreaks",
+                     .breakFolder = [](GameFolder& f) { f.write("config.ini", std::string(24 << 20, '\n')); },
+                     .message = "Text exceeds memo capacity.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 0},
+        StartFailure{.name = "DataOfOneLongLine",
+                     .breakFolder = [](GameFolder& f) { f.write("data.ini", std::string(20 << 20, '1')); },
+                     .message = "Text exceeds memo capacity.",
+                     .laidOut = false, .textures = 0, .mapListLoaded = 0, .names = 2}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
@@ -170,8 +202,8 @@ TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
         std::string history;
         int characters; // as the view counts them, with its closing paragraph mark
     } rows[] = {
-        {std::string(4 * 1024 * 1024, 'x'), 4 * 1024 * 1024 + 1},
-        {repeated("\xC8\r\n", 200000), 2 * 200000 + 1},
+        {.history = std::string(4 * 1024 * 1024, 'x'), .characters = 4 * 1024 * 1024 + 1},
+        {.history = repeated("\xC8\r\n", 200000), .characters = 2 * 200000 + 1},
     };
     for (const auto& row : rows) {
         GameFolder folder;
@@ -179,7 +211,7 @@ TEST(WindowStart, AHistoryAtItsLimitsIsShownWhole)
         WindowOnFolder w(folder);
         EXPECT_TRUE(w.errors().empty());
         EXPECT_EQ(w->historyView().document()->characterCount(), row.characters);
-        EXPECT_EQ(w.core().textures().count(), 10); // the start-up went on to its end
+        EXPECT_EQ(w.core().textures().count(), GameFiles::kTexturesPerSet); // the start-up went on to its end
     }
 }
 
@@ -191,9 +223,9 @@ TEST(WindowStart, AnyErrorReadingThePictureGreysPicturesOff)
         const char* name;
         std::function<void()> fail;
     } rows[] = {
-        {"the game's own error", [] { throw GameError("Bitmap image is not valid"); }},
-        {"out of memory", [] { throw std::bad_alloc(); }},
-        {"another system error", [] { throw std::system_error(std::make_error_code(std::errc::io_error)); }},
+        {.name = "the game's own error", .fail = [] { throw GameError("Bitmap image is not valid"); }},
+        {.name = "out of memory", .fail = [] { throw std::bad_alloc(); }},
+        {.name = "another system error", .fail = [] { throw std::system_error(std::make_error_code(std::errc::io_error)); }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -207,7 +239,7 @@ TEST(WindowStart, AnyErrorReadingThePictureGreysPicturesOff)
         EXPECT_TRUE(w.errors().empty());
         EXPECT_TRUE(w->menu().picturesOffOption->isChecked());
         EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
-        EXPECT_EQ(w.core().textures().count(), 10); // the start-up went on to the textures
+        EXPECT_EQ(w.core().textures().count(), GameFiles::kTexturesPerSet); // the start-up went on to the textures
     }
 }
 
@@ -219,30 +251,41 @@ TEST(WindowStart, OptionsBeforeAFailingLineAreSet)
     EXPECT_EQ(optionMarks(w.window()), (std::vector<bool>{true, true, false, false, false, false}));
 }
 
-class UnreadablePicture : public ::testing::TestWithParam<std::function<void(GameFolder&)>> {};
+struct UnreadablePictures {
+    const char* name;
+    std::function<void(GameFolder&)> breakPictures;
+};
+
+void PrintTo(const UnreadablePictures& c, std::ostream* os) { *os << c.name; }
+
+class UnreadablePicture : public ::testing::TestWithParam<UnreadablePictures> {};
 
 INSTANTIATE_TEST_SUITE_P(Kinds, UnreadablePicture,
                          ::testing::Values(
-                             [](GameFolder& f) {
-                                 std::filesystem::remove(f / "pic/1.bmp");
-                                 std::filesystem::remove(f / "pic/2.bmp");
-                             },
-                             [](GameFolder& f) {
-                                 f.write("pic/1.bmp", halfOf(f / "pic/1.bmp"));
-                                 f.write("pic/2.bmp", halfOf(f / "pic/2.bmp"));
-                             }));
+                             UnreadablePictures{.name = "Missing",
+                                                .breakPictures =
+                                                    [](GameFolder& f) {
+                                                        std::filesystem::remove(f / "pic/1.bmp");
+                                                        std::filesystem::remove(f / "pic/2.bmp");
+                                                    }},
+                             UnreadablePictures{.name = "CutAfterHalfTheirRows",
+                                                .breakPictures =
+                                                    [](GameFolder& f) {
+                                                        f.write("pic/1.bmp", halfOf(f / "pic/1.bmp"));
+                                                        f.write("pic/2.bmp", halfOf(f / "pic/2.bmp"));
+                                                    }}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-// Missing, or cut after half of its pixel rows.
 TEST_P(UnreadablePicture, ChecksAndGreysPicturesOffSilently)
 {
     GameFolder folder;
-    GetParam()(folder);
+    GetParam().breakPictures(folder);
     WindowOnFolder w(folder);
     EXPECT_TRUE(w.errors().empty());
     EXPECT_FALSE(w.core().backgroundPicture().hasPicture());
     EXPECT_TRUE(w->menu().picturesOffOption->isChecked());
     EXPECT_FALSE(w->menu().picturesOffOption->isEnabled());
-    EXPECT_EQ(w.core().textures().count(), 10);
+    EXPECT_EQ(w.core().textures().count(), GameFiles::kTexturesPerSet);
 
     // A restart that finds a picture again reads the mark back from
     // data.ini, but the item stays grey.
@@ -269,8 +312,15 @@ TEST(WindowStart, ARestartAfterFailingAtDataIniAddsTheNamesAgain)
 
 TEST(WindowStart, MapCountBeyondTheNamesAddsEmptyNamesAndNoneForZeroOrLess)
 {
-    const std::pair<const char*, int> cases[] = {{"2\r\n3\r\nA\r\nB\r\n", 3}, {"2\r\n0\r\nA\r\n", 0}, {"2\r\n-4\r\nA\r\n", 0}};
-    for (const auto& [config, names] : cases) {
+    const struct {
+        const char* config;
+        int names;
+    } rows[] = {
+        {.config = "2\r\n3\r\nA\r\nB\r\n", .names = 3},
+        {.config = "2\r\n0\r\nA\r\n", .names = 0},
+        {.config = "2\r\n-4\r\nA\r\n", .names = 0},
+    };
+    for (const auto& [config, names] : rows) {
         GameFolder folder;
         folder.write("config.ini", config);
         WindowOnFolder w(folder);
