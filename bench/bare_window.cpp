@@ -1,5 +1,6 @@
-// A window of the game's size that repaints a full 600 x 512 picture every
-// 100 ms and does nothing else.
+// A window of the game's size that shows a 600 x 512 picture and does
+// nothing else: with --repainting it repaints it every 100 ms, with --still
+// (the default) only when the window system asks.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -10,13 +11,13 @@ namespace {
 
 class BareWindow : public QWidget {
 public:
-    BareWindow() : frame_(600, 512, QImage::Format_RGB32)
+    explicit BareWindow(bool repainting) : frame_(600, 512, QImage::Format_RGB32)
     {
         setFixedSize(600, 512);
         setAttribute(Qt::WA_OpaquePaintEvent);
         frame_.fill(Qt::darkCyan);
         connect(&timer_, &QTimer::timeout, this, [this] { update(); });
-        timer_.start(100);
+        if (repainting) timer_.start(100);
     }
 
 protected:
@@ -32,7 +33,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    BareWindow window;
+    BareWindow window(QApplication::arguments().contains(QStringLiteral("--repainting")));
     window.setWindowTitle(QStringLiteral("bare"));
     window.show();
     return QApplication::exec();

@@ -4,7 +4,10 @@
 // show and their games must be the same.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <chrono>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,8 @@
 
 namespace lumera {
 namespace {
+
+using namespace std::chrono_literals;
 
 using testing::BmpLayout;
 using testing::GameFolder;
@@ -195,6 +200,124 @@ private:
 TEST(TickSkipping, AGameThatSkipsUnchangedTicksShowsWhatTheFullTickShows)
 {
     Session session;
+    session.run();
+}
+
+
+// The same comparison on the real event loop and the real clocks, both on
+// one grid: seeded steps sent as real events at random moments between two
+// grid points, to a game that always ticks in full and to one that skips
+// unchanged ticks and sleeps. The frames both show (as hashes of their
+// pixels) are compared grid point by grid point: where the sleeping game did
+// not tick, it must still show what the full game drew.
+class LiveSession {
+public:
+    LiveSession() : full(folder, false), sleeping(folder, false), script(20261211)
+    {
+        full.core().setSkipUnchangedTicks(false);
+        const auto epoch = std::chrono::steady_clock::now();
+        for (auto* game : {&full, &sleeping}) {
+            game->core().setSeedSource([seed = std::uint32_t{1}]() mutable { return seed += 7919; });
+            (*game)->start();
+            (*game)->show();
+            std::map<std::int64_t, std::size_t>& frames = game == &full ? fullFrames : sleepingFrames;
+            GameClock& clock = game->core().clock();
+            clock.setHandler([game, &frames, &clock, this] {
+                runGuarded(handlerErrors, [game] { (*game)->runWindowTick(); });
+                const QImage& shown = (*game)->clientArea().shown().image();
+                frames[clock.gridPointAt(clock.lastFiring())] = qHashBits(shown.constBits(), static_cast<std::size_t>(shown.sizeInBytes()));
+            });
+            clock.start(epoch);
+        }
+    }
+
+    void run()
+    {
+        for (int step = 0; step < kLiveSteps; ++step) {
+            QTest::qWait(script.draw(300));
+            if (script.draw(8) == 0) QTest::qWait(3000); // longer than a message lives: the board comes to rest
+            waitBetweenGridPoints();
+            act(script.draw(100));
+        }
+        QTest::qWait(300);
+        compare();
+    }
+
+private:
+    static constexpr int kLiveSteps = 80;
+
+    GameClock& clockOf(WindowOnFolder& game) { return game.core().clock(); }
+
+    std::int64_t lastTick(const std::map<std::int64_t, std::size_t>& frames) const
+    {
+        return frames.empty() ? -1 : frames.rbegin()->first;
+    }
+
+    // Until both games have ticked for the present grid point (or the
+    // sleeping one sleeps) and the next one is not near: an event then
+    // reaches both before the same tick.
+    void waitBetweenGridPoints()
+    {
+        GameClock& clock = clockOf(full);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            const auto now = std::chrono::steady_clock::now();
+            const auto since = (now - clock.epoch()) % GameClock::kInterval;
+            const std::int64_t point = clock.gridPointAt(now);
+            const bool sleepingReady = clockOf(sleeping).isAsleep() || lastTick(sleepingFrames) == point;
+            return since >= 20ms && since <= 70ms && lastTick(fullFrames) == point && sleepingReady;
+        }, 5000));
+    }
+
+    void act(std::int32_t roll)
+    {
+        const QPoint at(script.draw(600), script.draw(512));
+        for (auto* game : {&full, &sleeping}) {
+            QWidget* board = &(*game)->clientArea();
+            if (roll < 45) QTest::mousePress(board, Qt::LeftButton, {}, at);
+            else if (roll < 60) QTest::mousePress(board, Qt::RightButton, {}, at);
+            else if (roll < 80) QTest::mouseRelease(board, roll < 70 ? Qt::LeftButton : Qt::RightButton, {}, at);
+            else menuCommand(game->window(), roll);
+        }
+    }
+
+    static void menuCommand(MainWindow& window, std::int32_t roll)
+    {
+        using M = MainMenu;
+        QAction* M::*const commands[] = {&M::easyBoardCommand,  &M::hardBoardCommand,    &M::gridOffOption,
+                                         &M::bubblesOffOption,  &M::picturesOffOption,   &M::smoothAnimationOffOption,
+                                         &M::texturesOffOption, &M::lightTexturesOption, &M::darkTexturesOption,
+                                         &M::historyCommand,    &M::floatingMessagesOffOption, &M::restartCommand};
+        (window.menu().*commands[static_cast<std::size_t>(roll - 80) % std::size(commands)])->trigger();
+    }
+
+    void compare()
+    {
+        for (auto* game : {&full, &sleeping}) clockOf(*game).stop();
+        ASSERT_FALSE(fullFrames.empty());
+        int sleptThrough = 0;
+        for (const auto& [point, frame] : fullFrames) {
+            const auto shown = sleepingFrames.upper_bound(point);
+            ASSERT_NE(shown, sleepingFrames.begin()) << "grid point " << point;
+            if (std::prev(shown)->first != point) ++sleptThrough;
+            ASSERT_EQ(std::prev(shown)->second, frame) << "grid point " << point;
+        }
+        for (const auto& entry : sleepingFrames) ASSERT_TRUE(fullFrames.count(entry.first)) << "grid point " << entry.first;
+        EXPECT_GT(sleptThrough, 40) << "the sleeping game hardly slept";
+        EXPECT_EQ(full.errors(), sleeping.errors());
+    }
+
+    SeeThroughFolder folder;
+    WindowOnFolder full;
+    WindowOnFolder sleeping;
+    Random script;
+    testing::RecordingErrorDisplay handlerErrors;
+    std::map<std::int64_t, std::size_t> fullFrames;
+    std::map<std::int64_t, std::size_t> sleepingFrames;
+};
+
+TEST(TickSkipping, OnTheRealClockASleepingGameShowsWhatTheFullTickShowsAtEveryGridPoint)
+{
+    LiveSession session;
     session.run();
 }
 

@@ -72,9 +72,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Whatever a handler does may change what the tick reads, so it wakes
+    // the clock first.
     template <typename Handler>
     void guarded(Handler&& handler)
     {
+        core_.clock().wake();
         runGuarded(errors_, std::forward<Handler>(handler));
     }
 

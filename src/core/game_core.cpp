@@ -68,7 +68,10 @@ void GameCore::tick()
     const Options& options = settings_.options;
     const FrameTargets targets{frame_.surface(), backgroundPicture_.surface(), textures_};
     const TickInputs before = tickInputsOf(game_, options, targets);
-    if (skipUnchangedTicks_ && tickSkipper_.canSkip(before, tickOutputs())) return;
+    if (skipUnchangedTicks_ && tickSkipper_.canSkip(before, tickOutputs())) {
+        clock_.sleep(); // until something wakes it: nothing would change before
+        return;
+    }
     tickSkipper_.beginFullTick(before);
     runTick(game_, options, targets);
     if (view_) view_->present(frame_.surface());

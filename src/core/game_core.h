@@ -71,7 +71,8 @@ public:
     void rightPress(std::int32_t x, std::int32_t y);
     void release();
     // One 100 ms tick: settles and draws the board, the messages and the
-    // panel on the frame and shows it, unless nothing it reads has changed.
+    // panel on the frame and shows it, unless nothing it reads has changed;
+    // then the clock sleeps until something wakes it.
     void tick();
 
     // --- settings --------------------------------------------------------------
