@@ -5,11 +5,7 @@
 #include <QListView>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "map_names.h"
 #include "picture_component.h"

@@ -37,7 +37,6 @@ public:
     void start() { start(std::chrono::steady_clock::now()); }
     void start(Time epoch);
     void stop();
-    bool isRunning() const { return running_; }
 
     // After a tick that changed nothing: no timer fires until the next wake.
     void sleep();

@@ -101,7 +101,6 @@ public:
     PictureComponent& backgroundPicture() { return backgroundPicture_; }
     PictureComponent& mapPreview() { return mapPreview_; }
     const ImageList& textures() const { return textures_; }
-    const GameFiles& files() const { return files_; }
     GameClock& clock() { return clock_; }
 
 private:

@@ -15,7 +15,6 @@ public:
 
     explicit GameFiles(std::filesystem::path root = {}) : root_(std::move(root)) {}
 
-    const std::filesystem::path& root() const { return root_; }
     std::filesystem::path history() const { return at("history.txt"); }
     std::filesystem::path config() const { return at("config.ini"); }
     std::filesystem::path settings() const { return at("data.ini"); }
