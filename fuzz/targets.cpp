@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame_geometry.h"
 #include "game_error.h"
 #include "group_search.h"
 #include "image_list.h"
@@ -13,7 +14,6 @@
 #include "prepared_map.h"
 #include "press.h"
 #include "settings.h"
-#include "frame_geometry.h"
 #include "shown_errors.h"
 #include "surface.h"
 

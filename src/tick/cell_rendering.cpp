@@ -1,5 +1,7 @@
 #include "cell_rendering.h"
 
+#include "frame_geometry.h"
+
 namespace lumera {
 namespace {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "board.h"
-#include "frame_geometry.h"
 #include "frame_targets.h"
 #include "game.h"
 #include "options.h"

@@ -2,6 +2,7 @@
 
 #include "cell_rendering.h"
 #include "floating_messages.h"
+#include "frame_geometry.h"
 #include "settling.h"
 #include "status_panel.h"
 

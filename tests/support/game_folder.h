@@ -1,9 +1,5 @@
 #pragma once
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "colour.h"
 #include "game_core.h"
 #include "temp_folder.h"
